@@ -1,0 +1,412 @@
+#include "app/mainwindow.h"
+
+#include "app/maintexts.h"
+#include "protocol/lineends.h"
+#include "protocol/transmission.h"
+#include "serial/port.h"
+#include "ui/clipboardcopy.h"
+#include "ui/messages.h"
+#include "ui/pagetabs.h"
+#include "ui/portstatuslabel.h"
+#include "ui/receivewindow.h"
+#include "ui/secondarywindows.h"
+#include "ui/terminalline.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace app {
+
+namespace {
+
+constexpr int pollIntervalMs = 50;
+const QColor openReceiveColour(0xFF, 0xFF, 0xC0);
+const QColor openTransmitColour(0xC0, 0xFF, 0xC0);
+
+QPushButton *button(const char *name, const QString &caption, QWidget *parent)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    return b;
+}
+
+QLabel *label(const char *name, const QString &caption, QWidget *parent)
+{
+    auto *l = new QLabel(caption, parent);
+    l->setObjectName(QLatin1String(name));
+    return l;
+}
+
+QLineEdit *lineEdit(const char *name, const QString &accessibleName, QWidget *parent)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setAccessibleName(accessibleName);
+    return edit;
+}
+
+void setBase(QWidget *widget, const QColor &colour)
+{
+    QPalette look = widget->palette();
+    look.setColor(QPalette::Base, colour);
+    widget->setPalette(look);
+}
+
+} // namespace
+
+Main::Main(serial::Port &port, ui::Messages &messages, QWidget *parent)
+    : Main(port, messages, nullptr, parent)
+{}
+
+Main::Main(serial::Port &port, ui::Messages &messages, serial::Clock &clock, QWidget *parent)
+    : Main(port, messages, &clock, parent)
+{}
+
+Main::Main(serial::Port &port, ui::Messages &messages, serial::Clock *clock, QWidget *parent)
+    : QWidget(parent)
+    , m_port(port)
+    , m_messages(messages)
+    , m_ownClock(clock ? nullptr : std::make_unique<serial::SteadyClock>())
+    , m_transmitter(port, clock ? *clock : *m_ownClock)
+{
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(text::caption);
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint);
+
+    m_poll = new QTimer(this);
+    m_poll->setObjectName(QStringLiteral("Timer1"));
+    m_poll->setInterval(pollIntervalMs);
+    connect(m_poll, &QTimer::timeout, this, &Main::pollReceived);
+
+    m_pages = new ui::PageTabs(*this, m_messages, this);
+    m_windows = new ui::SecondaryWindows(this);
+
+    auto *side = new QVBoxLayout;
+    side->addWidget(buildCommSettings());
+    side->addWidget(buildIoPort());
+    side->addWidget(buildInfoFrame());
+    auto *clearLcd = button("Command1", text::clearLcd, this);
+    connect(clearLcd, &QPushButton::clicked, this, [this] { ui::clearDisplay(*this); });
+    side->addWidget(clearLcd);
+    auto *exit = button("cmdExit", text::exit, this);
+    connect(exit, &QPushButton::clicked, this, &Main::exitProgram);
+    side->addWidget(exit);
+    side->addStretch();
+
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(m_pages, 0, 0);
+    layout->addLayout(side, 0, 1);
+    layout->addWidget(buildTerminal(), 1, 0, 1, 2);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    runStartup();
+}
+
+Main::~Main() = default;
+
+QWidget *Main::buildCommSettings()
+{
+    auto *group = new QGroupBox(text::commSettings, this);
+    group->setObjectName(QStringLiteral("Frame1"));
+    auto *grid = new QGridLayout(group);
+
+    grid->addWidget(label("Label3", text::port, group), 0, 0);
+    auto *numbers = new QHBoxLayout;
+    m_portNumbers = new QButtonGroup(group);
+    for (int number = 1; number <= 4; ++number) {
+        auto *option = new QRadioButton(QString::number(number), group);
+        option->setObjectName(QStringLiteral("optCom%1").arg(number));
+        const QString device = m_port.deviceName(number);
+        option->setToolTip(device);
+        option->setAccessibleDescription(device);
+        m_portNumbers->addButton(option, number);
+        numbers->addWidget(option);
+    }
+    m_portNumbers->button(1)->setChecked(true);
+    grid->addLayout(numbers, 0, 1);
+
+    grid->addWidget(label("Label4", text::baudRate, group), 1, 0, 1, 2);
+    m_settingsList = new QListWidget(group);
+    m_settingsList->setObjectName(QStringLiteral("List1"));
+    m_settingsList->setAccessibleName(text::baudRate);
+    m_settingsList->setFixedHeight(m_settingsList->fontMetrics().height() * 4 + 8);
+    grid->addWidget(m_settingsList, 2, 0, 1, 2);
+
+    m_xmitDelay = lineEdit("xmitdelay", text::xmitDelay, group);
+    m_waitChar = lineEdit("waitchr", text::waitChar, group);
+    auto *delayLabel = label("lblXmitDelay", text::xmitDelay, group);
+    auto *waitLabel = label("lblWaitChar", text::waitChar, group);
+    delayLabel->setBuddy(m_xmitDelay);
+    waitLabel->setBuddy(m_waitChar);
+    grid->addWidget(delayLabel, 3, 0);
+    grid->addWidget(m_xmitDelay, 3, 1);
+    grid->addWidget(waitLabel, 4, 0);
+    grid->addWidget(m_waitChar, 4, 1);
+
+    auto *set = button("cmdComSet", text::set, group);
+    connect(set, &QPushButton::clicked, this, [this] {
+        if (!m_port.isOpen())
+            applySelection();
+    });
+    grid->addWidget(set, 5, 0, 1, 2);
+    return group;
+}
+
+QWidget *Main::buildIoPort()
+{
+    auto *group = new QGroupBox(text::ioPort, this);
+    group->setObjectName(QStringLiteral("Frame5"));
+    auto *grid = new QGridLayout(group);
+    m_toggle = button("cmdCom", text::openDesign, group);
+    connect(m_toggle, &QPushButton::clicked, this, &Main::toggleOpen);
+    m_status = new ui::PortStatusLabel(group);
+    m_status->setMinimumWidth(m_status->fontMetrics().horizontalAdvance(QStringLiteral("Busy"))
+                              * 2);
+    grid->addWidget(m_toggle, 0, 0);
+    grid->addWidget(m_status, 0, 1);
+    grid->addWidget(label("Label6", text::forBrevik, group), 1, 0, 1, 2);
+    return group;
+}
+
+QWidget *Main::buildInfoFrame()
+{
+    auto *frame = new QGroupBox(this);
+    frame->setObjectName(QStringLiteral("Frame2"));
+    auto *grid = new QGridLayout(frame);
+    auto *help = button("Command6", text::help, frame);
+    auto *about = button("Command5", text::about, frame);
+    connect(help, &QPushButton::clicked, m_windows, &ui::SecondaryWindows::showHelp);
+    connect(about, &QPushButton::clicked, m_windows, &ui::SecondaryWindows::showAbout);
+    grid->addWidget(help, 0, 0);
+    grid->addWidget(about, 0, 1);
+    auto *product = label("Label1", text::productLine, frame);
+    product->setAlignment(Qt::AlignCenter);
+    grid->addWidget(product, 1, 0, 1, 2);
+    return frame;
+}
+
+QWidget *Main::buildTerminal()
+{
+    auto *group = new QGroupBox(text::terminal, this);
+    group->setObjectName(QStringLiteral("Frame6"));
+    auto *grid = new QGridLayout(group);
+
+    m_terminalLine = new ui::TerminalLine(group);
+    connect(m_terminalLine, &ui::TerminalLine::typed, this, &Main::sendTyped);
+    m_clear = button("cmdClear", text::clear, group);
+    connect(m_clear, &QPushButton::clicked, this, [this] {
+        m_terminalLine->clear();
+        m_receive->setText({});
+    });
+    m_transmitActive = label("lblXmit", text::transmitActive, group);
+    m_receive = new ui::ReceiveWindow(group);
+    m_receive->setFixedHeight(m_receive->fontMetrics().lineSpacing() * 6 + 10);
+    auto *copy = button("Command7", text::copy, group);
+    connect(copy, &QPushButton::clicked, this,
+            [this] { ui::copyToClipboard(m_receive->text(), m_messages); });
+
+    grid->addWidget(m_terminalLine, 0, 0);
+    grid->addWidget(m_clear, 0, 1);
+    grid->addWidget(m_transmitActive, 1, 0, 1, 2);
+    grid->addWidget(m_receive, 2, 0);
+    grid->addWidget(copy, 2, 1, Qt::AlignTop);
+    // Hidden companions keep their room, so the window does not jump when the port opens.
+    for (QWidget *companion : std::initializer_list<QWidget *>{m_clear, m_transmitActive}) {
+        QSizePolicy policy = companion->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        companion->setSizePolicy(policy);
+    }
+    showTerminalCompanions(false);
+    return group;
+}
+
+void Main::runStartup()
+{
+    m_settingsList->addItems(text::settings);
+    m_settingsList->setCurrentRow(text::startSettings);
+    m_pages->selectStartupItems();
+    m_xmitDelay->setText(QStringLiteral("20"));
+    m_waitChar->setText(QStringLiteral("]"));
+    m_port.setSettings(text::settings[text::startSettings]);
+    m_port.setPortNumber(1);
+    m_receive->setText(text::waiting);
+}
+
+void Main::applySelection()
+{
+    if (const auto *item = m_settingsList->currentItem())
+        m_port.setSettings(item->text());
+    if (m_portNumbers->checkedId() > 0)
+        m_port.setPortNumber(m_portNumbers->checkedId());
+}
+
+void Main::toggleOpen()
+{
+    if (m_port.isOpen())
+        closePort();
+    else
+        openPort();
+}
+
+void Main::openPort()
+{
+    m_receive->setText(text::waiting);
+    applySelection();
+    const auto opened = m_port.open();
+    if (!opened.ok) {
+        const QString details = opened.fix.isEmpty()
+                                        ? opened.reason
+                                        : opened.reason + QLatin1Char('\n') + opened.fix;
+        m_messages.show(text::errorOpening + QString::number(m_port.portNumber()), details);
+        return;
+    }
+    m_poll->start();
+    setTerminalColours(openReceiveColour, openTransmitColour);
+    showTerminalCompanions(true);
+    QApplication::beep();
+    m_status->setState(ui::PortStatusLabel::State::On);
+    m_toggle->setText(text::close);
+}
+
+void Main::closePort()
+{
+    m_port.close();
+    m_poll->stop();
+    if (m_receive->holds(text::waiting))
+        m_receive->setText(text::serialInput);
+    showTerminalCompanions(false);
+    setTerminalColours(Qt::white, Qt::white);
+    m_terminalLine->clear();
+    QApplication::beep();
+    m_status->setState(ui::PortStatusLabel::State::Off);
+    m_toggle->setText(text::open);
+}
+
+void Main::exitProgram()
+{
+    if (m_port.isOpen()) {
+        m_port.close();
+        m_poll->stop();
+    }
+    m_windows->closeAll();
+    emit exitRequested();
+}
+
+void Main::closeEvent(QCloseEvent *event)
+{
+    // Closing through the window frame ends the program as "E&xit" does.
+    exitProgram();
+    event->accept();
+}
+
+void Main::send()
+{
+    const auto plan = protocol::planTransmission(m_terminalLine->text().toStdString(),
+                                                 m_waitChar->text().toStdString(),
+                                                 m_xmitDelay->text().toStdString());
+    if (plan.refusal == protocol::TransmitRefusal::NothingToSend) {
+        m_messages.show(text::nothingToSend);
+        resumePoll();
+        return;
+    }
+    m_poll->stop();
+    if (plan.refusal == protocol::TransmitRefusal::DelayOutOfRange) {
+        m_messages.show(text::transmitFailed + text::delayOutOfRange);
+        resumePoll();
+        return;
+    }
+    if (!m_port.isOpen())
+        return;
+    m_status->setState(ui::PortStatusLabel::State::Busy);
+    const auto sent = m_transmitter.transmit(plan.steps);
+    m_status->setState(ui::PortStatusLabel::State::On);
+    if (!sent.ok)
+        m_messages.show(text::transmitFailed + sent.reason);
+    resumePoll();
+}
+
+void Main::resumePoll()
+{
+    // The poll only ever reads an open port.
+    if (m_port.isOpen())
+        m_poll->start();
+}
+
+void Main::sendTyped(const QByteArray &bytes)
+{
+    if (!m_port.isOpen())
+        return;
+    const auto written = m_port.write(bytes);
+    if (!written.ok)
+        m_messages.show(text::transmitFailed + written.reason);
+}
+
+void Main::pollReceived()
+{
+    const QByteArray received = m_port.readAll();
+    if (received.isEmpty())
+        return;
+    if (m_receive->holds(text::waiting))
+        m_receive->setText({});
+    m_receive->appendReceived(
+            QByteArray::fromStdString(protocol::normaliseLineEnds(received.toStdString())));
+}
+
+void Main::setTerminalColours(const QColor &receive, const QColor &transmit)
+{
+    setBase(m_receive, receive);
+    setBase(m_terminalLine, transmit);
+}
+
+void Main::showTerminalCompanions(bool shown)
+{
+    m_transmitActive->setVisible(shown);
+    m_clear->setVisible(shown);
+}
+
+bool Main::guardOpen()
+{
+    if (m_port.isOpen())
+        return true;
+    m_messages.show(text::commNotOpen);
+    return false;
+}
+
+void Main::send(const QString &frame)
+{
+    m_terminalLine->setText(frame);
+    send();
+}
+
+QString Main::transmitDelay() const
+{
+    return m_xmitDelay->text();
+}
+
+void Main::setTransmitDelay(const QString &text)
+{
+    m_xmitDelay->setText(text);
+}
+
+QString Main::receivedText() const
+{
+    return m_receive->text();
+}
+
+void Main::clearReceived()
+{
+    m_receive->setText({});
+}
+
+} // namespace app

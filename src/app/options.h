@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+namespace app {
+
+struct Options
+{
+    QMap<int, QString> ports; // --port N=DEVICE
+    bool simulate = false;    // --simulate: port 1 is a simulated board
+    bool exitNow = false;     // --help or --version answered, or the options were wrong
+    int exitCode = 0;
+    QString output; // what to print before exiting
+};
+
+Options parseOptions(const QStringList &arguments);
+
+} // namespace app

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace protocol {
+
+// Splits UTF-8 text into its characters, each as its own bytes. A byte that does not start a
+// well-formed sequence counts as one character, so nothing is ever dropped.
+std::vector<std::string_view> utf8Characters(std::string_view text);
+
+} // namespace protocol

@@ -1,0 +1,26 @@
+#include "serial/clock.h"
+
+#include <cerrno>
+#include <ctime>
+
+namespace serial {
+
+Clock::TimePoint SteadyClock::now() const
+{
+    return std::chrono::steady_clock::now();
+}
+
+void SteadyClock::sleepUntil(TimePoint deadline)
+{
+    // steady_clock is CLOCK_MONOTONIC on Linux, so its epoch is the one clock_nanosleep uses.
+    const auto since = deadline.time_since_epoch();
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(since);
+    timespec until{};
+    until.tv_sec = static_cast<time_t>(seconds.count());
+    until.tv_nsec = static_cast<long>(
+            std::chrono::duration_cast<std::chrono::nanoseconds>(since - seconds).count());
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr) == EINTR) {
+    }
+}
+
+} // namespace serial

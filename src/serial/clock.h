@@ -1,0 +1,26 @@
+#pragma once
+
+#include <chrono>
+
+namespace serial {
+
+// Where the transmitter takes its time and its sleep from, so tests can run it on a fake.
+class Clock
+{
+public:
+    using TimePoint = std::chrono::steady_clock::time_point;
+
+    virtual ~Clock() = default;
+    virtual TimePoint now() const = 0;
+    virtual void sleepUntil(TimePoint deadline) = 0;
+};
+
+// The monotonic clock; sleeps to absolute deadlines, so a pause never comes in short.
+class SteadyClock final : public Clock
+{
+public:
+    TimePoint now() const override;
+    void sleepUntil(TimePoint deadline) override;
+};
+
+} // namespace serial

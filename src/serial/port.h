@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace serial {
+
+// The outcome of an operation on the port: ok, or the port's own reason why not.
+struct PortResult
+{
+    bool ok = true;
+    QString reason;
+    QString fix; // what the person can do about it, where that is known
+
+    static PortResult success() { return {}; }
+    static PortResult failure(QString reason, QString fix = {})
+    {
+        return {false, std::move(reason), std::move(fix)};
+    }
+};
+
+// The only way to the wire. The port number (1 to 4) and the settings string ("19200,n,8,1")
+// are set while closed and applied when the port opens.
+class Port
+{
+public:
+    virtual ~Port() = default;
+
+    virtual void setPortNumber(int number) = 0;
+    virtual int portNumber() const = 0;
+    // The device a port number stands for, to show the person what "1" means.
+    virtual QString deviceName(int number) const = 0;
+    virtual void setSettings(const QString &settings) = 0;
+    virtual QString settings() const = 0;
+
+    virtual PortResult open() = 0;
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+
+    // Hands every byte to the driver; fails only when the port refuses them.
+    virtual PortResult write(const QByteArray &bytes) = 0;
+    // Waits until every byte written so far has left the port.
+    virtual void drain() = 0;
+    // Everything that has arrived since the last read; empty when nothing has.
+    virtual QByteArray readAll() = 0;
+};
+
+} // namespace serial

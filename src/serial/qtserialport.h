@@ -1,0 +1,43 @@
+#pragma once
+
+#include "serial/port.h"
+#include "serial/portmap.h"
+
+#include <QSerialPort>
+
+namespace serial {
+
+// The production port: Qt SerialPort on the device that the port number maps to.
+class QtSerialPort final : public Port
+{
+public:
+    explicit QtSerialPort(PortMap map);
+    ~QtSerialPort() override;
+
+    const PortMap &portMap() const { return m_map; }
+
+    void setPortNumber(int number) override { m_number = number; }
+    int portNumber() const override { return m_number; }
+    QString deviceName(int number) const override { return m_map.device(number); }
+    void setSettings(const QString &settings) override { m_settings = settings; }
+    QString settings() const override { return m_settings; }
+
+    PortResult open() override;
+    void close() override;
+    bool isOpen() const override { return m_port.isOpen(); }
+
+    PortResult write(const QByteArray &bytes) override;
+    void drain() override;
+    QByteArray readAll() override;
+
+private:
+    PortResult applySettings();
+    PortResult failure(const QString &device) const;
+
+    PortMap m_map;
+    int m_number = 1;
+    QString m_settings = QStringLiteral("19200,n,8,1");
+    QSerialPort m_port;
+};
+
+} // namespace serial

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+namespace ui {
+
+// What a page needs of the main window to talk to the board. The main window implements it;
+// pages and memory tools only ever see this.
+class CommandLink
+{
+public:
+    virtual ~CommandLink() = default;
+
+    // True when the port is open; otherwise shows "Comm Port Not Open" and returns false.
+    virtual bool guardOpen() = 0;
+    // Puts the frame into the terminal line and transmits it through `send`.
+    virtual void send(const QString &frame) = 0;
+    // The text of the transmit-delay box, which `send` reads afresh on every call.
+    virtual QString transmitDelay() const = 0;
+    virtual void setTransmitDelay(const QString &text) = 0;
+    // The receive window: what the board has answered, line ends as CR LF.
+    virtual QString receivedText() const = 0;
+    virtual void clearReceived() = 0;
+};
+
+} // namespace ui
+
+namespace ui {
+
+// Both clear buttons: the port-open guard, then "]k" through `send`.
+void clearDisplay(CommandLink &link);
+
+} // namespace ui

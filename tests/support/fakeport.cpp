@@ -1,0 +1,76 @@
+#include "support/fakeport.h"
+
+namespace testing_support {
+
+void FakeClock::sleepUntil(TimePoint deadline)
+{
+    if (deadline > m_now)
+        m_now = deadline;
+}
+
+std::chrono::milliseconds FakeClock::elapsed() const
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(m_now.time_since_epoch());
+}
+
+QString FakePort::deviceName(int number) const
+{
+    return QStringLiteral("/dev/fake%1").arg(number);
+}
+
+serial::PortResult FakePort::open()
+{
+    if (!openResult.ok)
+        return openResult;
+    m_open = true;
+    openedWith.push_back(QStringLiteral("%1 @ %2").arg(m_settings).arg(m_number));
+    return serial::PortResult::success();
+}
+
+void FakePort::close()
+{
+    m_open = false;
+    ++closes;
+}
+
+serial::PortResult FakePort::write(const QByteArray &bytes)
+{
+    if (!m_open)
+        return serial::PortResult::failure(QStringLiteral("closed"));
+    for (char byte : bytes) {
+        if (refuseWritesAfter >= 0 && static_cast<int>(written.size()) >= refuseWritesAfter)
+            return serial::PortResult::failure(QStringLiteral("Input/output error"));
+        written.emplace_back(m_clock.elapsed(), byte);
+    }
+    return serial::PortResult::success();
+}
+
+QByteArray FakePort::readAll()
+{
+    QByteArray taken;
+    taken.swap(incoming);
+    return taken;
+}
+
+std::string FakePort::wire() const
+{
+    std::string bytes;
+    for (const auto &entry : written)
+        bytes += entry.second;
+    return bytes;
+}
+
+std::string FakePort::schedule() const
+{
+    std::string log;
+    std::chrono::milliseconds last{0};
+    for (const auto &[at, byte] : written) {
+        if (at != last)
+            log += "<" + std::to_string((at - last).count()) + ">";
+        last = at;
+        log += byte;
+    }
+    return log;
+}
+
+} // namespace testing_support

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "serial/clock.h"
+#include "serial/port.h"
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+// A clock that only moves when someone sleeps on it.
+class FakeClock final : public serial::Clock
+{
+public:
+    TimePoint now() const override { return m_now; }
+    void sleepUntil(TimePoint deadline) override;
+
+    std::chrono::milliseconds elapsed() const;
+
+private:
+    TimePoint m_now{};
+};
+
+// A port that records every byte with the fake clock's time and plays back what the board
+// "sends". Its schedule reads like a log: "<20>]c<20>]402014" is a 20 ms pause, "]c", another
+// 20 ms pause, then "]402014".
+class FakePort final : public serial::Port
+{
+public:
+    explicit FakePort(FakeClock &clock)
+        : m_clock(clock)
+    {}
+
+    void setPortNumber(int number) override { m_number = number; }
+    int portNumber() const override { return m_number; }
+    QString deviceName(int number) const override;
+    void setSettings(const QString &settings) override { m_settings = settings; }
+    QString settings() const override { return m_settings; }
+
+    serial::PortResult open() override;
+    void close() override;
+    bool isOpen() const override { return m_open; }
+
+    serial::PortResult write(const QByteArray &bytes) override;
+    void drain() override { ++drains; }
+    QByteArray readAll() override;
+
+    std::string wire() const;
+    std::string schedule() const;
+
+    // What the test arranges.
+    QByteArray incoming;
+    serial::PortResult openResult = serial::PortResult::success();
+    int refuseWritesAfter = -1; // bytes accepted before the port refuses; -1 never
+    // What the test reads.
+    std::vector<std::pair<std::chrono::milliseconds, char>> written;
+    std::vector<QString> openedWith; // "settings @ number" of every successful open
+    int closes = 0;
+    int drains = 0;
+
+private:
+    FakeClock &m_clock;
+    int m_number = 0;
+    QString m_settings;
+    bool m_open = false;
+};
+
+} // namespace testing_support
