@@ -37,6 +37,8 @@ serial::PortResult FakePort::write(const QByteArray &bytes)
 {
     if (!m_open)
         return serial::PortResult::failure(QStringLiteral("closed"));
+    if (onWrite)
+        onWrite();
     for (char byte : bytes) {
         if (refuseWritesAfter >= 0 && static_cast<int>(written.size()) >= refuseWritesAfter)
             return serial::PortResult::failure(QStringLiteral("Input/output error"));

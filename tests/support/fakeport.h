@@ -4,6 +4,7 @@
 #include "serial/port.h"
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -52,7 +53,8 @@ public:
     // What the test arranges.
     QByteArray incoming;
     serial::PortResult openResult = serial::PortResult::success();
-    int refuseWritesAfter = -1; // bytes accepted before the port refuses; -1 never
+    int refuseWritesAfter = -1;    // bytes accepted before the port refuses; -1 never
+    std::function<void()> onWrite; // runs at every write, to look at the window meanwhile
     // What the test reads.
     std::vector<std::pair<std::chrono::milliseconds, char>> written;
     std::vector<QString> openedWith; // "settings @ number" of every successful open

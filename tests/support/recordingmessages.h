@@ -10,10 +10,10 @@ namespace testing_support {
 class RecordingMessages final : public ui::Messages
 {
 public:
-    void show(const QString &text, const QString &details = {}) override
+    void show(const QString &text, const QString &informative = {}) override
     {
         texts.append(text);
-        this->details.append(details);
+        details.append(informative);
     }
 
     QStringList texts;

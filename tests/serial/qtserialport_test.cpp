@@ -1,0 +1,91 @@
+// The production port, through a real pseudo-terminal.
+#include "protocol/transmission.h"
+#include "serial/clock.h"
+#include "serial/qtserialport.h"
+#include "serial/transmitter.h"
+#include "support/ptypeer.h"
+
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+using testing_support::PtyPeer;
+
+struct QtSerialPortTest : ::testing::Test
+{
+    PtyPeer peer;
+    std::unique_ptr<serial::QtSerialPort> port;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(peer.ok());
+        serial::PortMap map;
+        map.assign(1, QString::fromStdString(peer.devicePath()));
+        port = std::make_unique<serial::QtSerialPort>(map);
+        port->setPortNumber(1);
+        port->setSettings("19200,n,8,1");
+    }
+};
+
+TEST_F(QtSerialPortTest, TheBoardSeesEveryByteAndEveryPause)
+{
+    ASSERT_TRUE(port->open().ok);
+    serial::SteadyClock clock;
+    serial::Transmitter transmitter(*port, clock);
+    const auto plan = protocol::planTransmission("]c]402014", "]", "20");
+    ASSERT_TRUE(transmitter.transmit(plan.steps).ok);
+
+    const auto arrivals = peer.waitFor(9, 2s);
+    std::string bytes;
+    for (const auto &arrival : arrivals)
+        bytes += arrival.byte;
+    ASSERT_EQ(bytes, "]c]402014");
+    // The pause before the second key is measured between two arrivals; it never comes short.
+    EXPECT_GE(arrivals[2].at - arrivals[1].at, 20ms);
+}
+
+TEST_F(QtSerialPortTest, ReadsWhatTheBoardAnswersWithoutAnEventLoop)
+{
+    ASSERT_TRUE(port->open().ok);
+    peer.answer("Ready:\r");
+    QByteArray received;
+    for (int i = 0; i < 100 && received.size() < 7; ++i) {
+        received += port->readAll();
+        QThread::msleep(5);
+    }
+    EXPECT_EQ(received, "Ready:\r");
+}
+
+TEST_F(QtSerialPortTest, EveryRateOfTheListOpens)
+{
+    for (const char *settings : {"56000,n,8,1", "28800,n,8,1", "14400,n,8,1", "600,n,8,1"}) {
+        port->setSettings(settings);
+        const auto opened = port->open();
+        EXPECT_TRUE(opened.ok) << settings << ": " << opened.reason.toStdString();
+        port->close();
+    }
+}
+
+TEST(QtSerialPort, AMissingDeviceFailsWithTheDriversReason)
+{
+    serial::PortMap map;
+    map.assign(3, "/dev/does-not-exist");
+    serial::QtSerialPort port(map);
+    port.setPortNumber(3);
+    const auto opened = port.open();
+    EXPECT_FALSE(opened.ok);
+    EXPECT_TRUE(opened.reason.startsWith("/dev/does-not-exist: ")) << opened.reason.toStdString();
+    EXPECT_FALSE(port.isOpen());
+}
+
+TEST(QtSerialPort, WritingToAClosedPortFails)
+{
+    serial::QtSerialPort port{serial::PortMap()};
+    EXPECT_FALSE(port.write("x").ok);
+    EXPECT_TRUE(port.readAll().isEmpty());
+}
+
+} // namespace
