@@ -47,7 +47,7 @@ struct Run
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    testing_support::PtyPeer peer;
+    testing_support::PtyPeer peer(true);
     if (!peer.ok()) {
         std::fprintf(stderr, "no pseudo-terminal\n");
         return 1;

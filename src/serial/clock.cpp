@@ -2,8 +2,14 @@
 
 #include <cerrno>
 #include <ctime>
+#include <sys/prctl.h>
 
 namespace serial {
+
+SteadyClock::SteadyClock()
+{
+    ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+}
 
 Clock::TimePoint SteadyClock::now() const
 {

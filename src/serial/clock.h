@@ -19,6 +19,9 @@ public:
 class SteadyClock final : public Clock
 {
 public:
+    // Also asks the kernel to wake this thread on time rather than up to 50 us late.
+    SteadyClock();
+
     TimePoint now() const override;
     void sleepUntil(TimePoint deadline) override;
 };

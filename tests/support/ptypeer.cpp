@@ -4,12 +4,14 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
+#include <pthread.h>
+#include <sched.h>
 #include <termios.h>
 #include <unistd.h>
 
 namespace testing_support {
 
-PtyPeer::PtyPeer()
+PtyPeer::PtyPeer(bool realtimeReader)
 {
     m_master = ::posix_openpt(O_RDWR | O_NOCTTY);
     if (m_master < 0 || ::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0) {
@@ -27,6 +29,11 @@ PtyPeer::PtyPeer()
     ::cfmakeraw(&raw);
     ::tcsetattr(m_slave, TCSANOW, &raw);
     m_reader = std::thread([this] { readLoop(); });
+    if (realtimeReader) {
+        sched_param priority{};
+        priority.sched_priority = sched_get_priority_max(SCHED_FIFO);
+        pthread_setschedparam(m_reader.native_handle(), SCHED_FIFO, &priority);
+    }
 }
 
 PtyPeer::~PtyPeer()
