@@ -31,6 +31,7 @@ PortStatusLabel::PortStatusLabel(QWidget *parent)
     setObjectName(QStringLiteral("comm"));
     setAlignment(Qt::AlignCenter);
     setAutoFillBackground(true);
+    setAccessibleDescription(QStringLiteral("Port status"));
     QPalette look = palette();
     look.setColor(QPalette::WindowText, Qt::white);
     setPalette(look);
@@ -54,7 +55,7 @@ void PortStatusLabel::setState(State state)
         setText(caption);
         setBackground(QColor(look.background));
     }
-    setAccessibleName(QStringLiteral("Port status: %1").arg(caption));
+    setAccessibleName(caption);
     repaint();
 }
 
