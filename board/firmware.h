@@ -1,0 +1,80 @@
+#pragma once
+
+#include "board/commands.h"
+#include "board/framereader.h"
+#include "board/timing.h"
+
+#include <deque>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace board {
+
+// The board's microcontroller: the command reader and what it drives, behind the serial line.
+// Without the timing model every character is taken the moment it arrives. With it, characters
+// arrive no faster than the line's rate, wait in the two-character receive buffer while the
+// firmware is busy and are lost when it is full, and replies leave at the line's rate.
+// Times are counted from the board's start; nothing here reads a clock.
+class Firmware
+{
+public:
+    explicit Firmware(bool timing = false);
+
+    void setBaudRate(int baudRate);
+    int baudRate() const { return m_baudRate; }
+    bool timing() const { return m_timing; }
+
+    // How many characters the line can have brought by `now`: with the timing model one per
+    // character time since the last, so a reader of the line takes no more than that.
+    std::size_t receivable(Micros now) const;
+    // Characters the line brought, the last of them at `now`.
+    void receive(std::string_view bytes, Micros now);
+    // Lets time pass up to `now`: waiting characters are taken, a quiet line ends a frame.
+    void advance(Micros now);
+    // When advance() has something to do next; Micros::max() when only input can wake it.
+    Micros nextWake() const;
+    // What the board has sent by `now`.
+    std::string takeOutput(Micros now);
+    std::vector<std::string> takeLog() { return m_reader.takeLog(); }
+
+    const Lcd &lcd() const { return m_commands.lcd(); }
+    Commands &commands() { return m_commands; }
+    std::uint64_t lostCharacters() const { return m_lost; }
+
+    // A frame whose fields are all in ends after this much quiet; an unfinished one is given
+    // up after `abandonAfter`.
+    Micros gapTime() const;
+    static constexpr Micros abandonAfter{3'000'000};
+
+private:
+    struct Arrival
+    {
+        char byte;
+        Micros at;
+    };
+
+    void takeUntil(Micros limit);
+    void take(char byte, Micros at);
+    void quietUntil(Micros at);
+    void collectOutput(Micros at);
+
+    Commands m_commands;
+    FrameReader m_reader{m_commands};
+    bool m_timing = false;
+    int m_baudRate = 19200;
+
+    std::deque<Arrival> m_waiting;
+    // Long before the start: the line and the firmware have been idle.
+    Micros m_lineFree{-1'000'000'000};
+    Micros m_busyUntil{-1'000'000'000};
+    Micros m_lastTaken{0};
+    bool m_gapSent = true;
+    bool m_abandonSent = true;
+    std::uint64_t m_lost = 0;
+
+    std::string m_output;
+    Micros m_outputClock{0};
+};
+
+} // namespace board

@@ -1,0 +1,88 @@
+// The timing model: a slow firmware behind a two-character buffer on a line of a given rate.
+#include "board/firmware.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using board::Firmware;
+using board::Micros;
+
+const std::string longString = "]h]0120]A];]K]O]R]V]E]L];]D]E]M]O];]B]Y];]V]E]N]D]R]I]X]@";
+
+// Sketra's send: a pause before every "]", the other characters as fast as the line takes them.
+Micros sendPaced(Firmware &firmware, const std::string &frame, Micros now, Micros pause)
+{
+    for (const char c : frame) {
+        if (c == ']')
+            now += pause;
+        while (firmware.receivable(now) == 0)
+            now += Micros{100};
+        firmware.receive(std::string(1, c), now);
+        firmware.advance(now);
+    }
+    return now;
+}
+
+Micros settle(Firmware &firmware, Micros now)
+{
+    now += Micros{2'000'000};
+    firmware.advance(now);
+    return now;
+}
+
+TEST(Timing, DefaultPacingDrawsEverythingAndLosesNothing)
+{
+    Firmware timed(true);
+    Firmware untimed(false);
+    Micros now{0};
+    for (const std::string &frame :
+         {std::string("]k"), std::string("]c]402014"), longString, std::string("]f]3")}) {
+        now = sendPaced(timed, frame, now, Micros{20'000});
+        untimed.receive(frame + "\r", now);
+    }
+    settle(timed, now);
+    EXPECT_EQ(timed.lostCharacters(), 0u);
+    EXPECT_EQ(timed.lcd().memory(), untimed.lcd().memory());
+}
+
+TEST(Timing, NoTransmitDelayCorruptsALongFrame)
+{
+    Firmware timed(true);
+    timed.receive("]k", Micros{0});
+    sendPaced(timed, longString, Micros{100'000}, Micros{0});
+    settle(timed, Micros{100'000});
+    Firmware untimed(false);
+    untimed.receive("]k" + longString, Micros{0});
+    EXPECT_GT(timed.lostCharacters(), 0u);
+    EXPECT_NE(timed.lcd().memory(), untimed.lcd().memory());
+}
+
+TEST(Timing, CharactersArriveNoFasterThanTheLineRate)
+{
+    Firmware firmware(true);
+    firmware.setBaudRate(1200); // 8333 us a character
+    EXPECT_GT(firmware.receivable(Micros{0}), 100u) << "an idle line takes a burst at once";
+    firmware.receive("]d]01", Micros{0});
+    EXPECT_EQ(firmware.receivable(Micros{8'000}), 0u);
+    EXPECT_EQ(firmware.receivable(Micros{8'400}), 1u);
+    EXPECT_EQ(firmware.receivable(Micros{25'000}), 3u);
+    EXPECT_EQ(Firmware(false).receivable(Micros{0}), 65536u);
+}
+
+TEST(Timing, RepliesLeaveAtTheLineRate)
+{
+    Firmware firmware(true);
+    firmware.setBaudRate(9600); // about 1 ms a character
+    firmware.receive("]a]00000009\r", Micros{0});
+    firmware.advance(Micros{0});
+    const std::string first = firmware.takeOutput(Micros{5'500});
+    EXPECT_LE(first.size(), 6u);
+    EXPECT_GE(first.size(), 4u);
+    const std::string rest = firmware.takeOutput(Micros{100'000});
+    EXPECT_EQ(first + rest, "ffffffffffffffffffffReady:\r");
+}
+
+} // namespace
