@@ -4,14 +4,13 @@
 #include "ui/layouttable.h"
 #include "ui/messages.h"
 #include "ui/pagebuilder.h"
+#include "ui/tabrow.h"
 
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QStackedWidget>
-#include <QTabBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -78,7 +77,7 @@ PageTabs::PageTabs(CommandLink &link, Messages &messages, QWidget *parent)
         m_stack->addWidget(page);
     }
     buildRows();
-    for (QTabBar *row : m_rows)
+    for (TabRow *row : m_rows)
         layout->addWidget(row);
     layout->addWidget(m_stack, 1);
     setFocusProxy(m_places.front().row);
@@ -90,30 +89,26 @@ PageTabs::PageTabs(CommandLink &link, Messages &messages, QWidget *parent)
 
 void PageTabs::buildRows()
 {
-    // A standard tab bar keeps one current tab however it is told otherwise; each row ends
-    // in a hidden tab that is current while the row holds no current caption.
+    const auto tables = pageTables();
     std::vector<int> widths;
     {
         QTabBar probe;
         probe.setExpanding(false);
-        for (const PageTable &table : pageTables())
+        for (const PageTable &table : tables)
             widths.push_back(probe.tabRect(probe.addTab(QString::fromUtf8(table.caption))).width());
     }
     const std::vector<int> starts = balancedRows(widths, rowCount);
-    const auto tables = pageTables();
     for (int r = 0; r < rowCount; ++r) {
-        auto *row = new QTabBar(this);
+        const int end = r + 1 < rowCount ? starts[r + 1] : int(tables.size());
+        QStringList captions;
+        for (int i = starts[r]; i < end; ++i)
+            captions.append(QString::fromUtf8(tables[i].caption));
+        auto *row = new TabRow(captions, this);
         row->setObjectName(QStringLiteral("SSTab1Row%1").arg(r + 1));
-        row->setExpanding(true);
-        row->setDrawBase(false);
-        row->setUsesScrollButtons(false);
-        row->setElideMode(Qt::ElideNone);
         row->setFocusPolicy(Qt::NoFocus);
-        const int last = r + 1 < rowCount ? starts[r + 1] : int(tables.size());
-        for (int i = starts[r]; i < last; ++i)
-            m_places.push_back({row, row->addTab(QString::fromUtf8(tables[i].caption))});
-        row->setTabVisible(row->addTab(QString()), false);
         row->installEventFilter(this);
+        for (int tab = 0; tab < row->captionCount(); ++tab)
+            m_places.push_back({row, tab});
         connect(row, &QTabBar::currentChanged, this, [this, row](int tab) {
             const auto place = std::find_if(m_places.begin(), m_places.end(), [&](const Place &p) {
                 return p.row == row && p.tab == tab;
@@ -155,14 +150,13 @@ void PageTabs::setCurrentIndex(int index)
     if (index < 0 || index >= count() || index == m_current)
         return;
     const bool rowHadFocus = std::any_of(m_rows.begin(), m_rows.end(),
-                                         [](QTabBar *row) { return row->hasFocus(); });
+                                         [](TabRow *row) { return row->hasFocus(); });
     m_current = index;
     m_stack->setCurrentIndex(index);
     const Place &place = m_places[index];
-    for (QTabBar *row : m_rows) {
-        const QSignalBlocker blocker(row);
+    for (TabRow *row : m_rows) {
         const bool holdsCurrent = row == place.row;
-        row->setCurrentIndex(holdsCurrent ? place.tab : row->count() - 1);
+        row->select(holdsCurrent ? place.tab : -1);
         // Only the row with the current caption is a stop on the Tab key's way.
         row->setFocusPolicy(holdsCurrent ? Qt::TabFocus : Qt::NoFocus);
     }

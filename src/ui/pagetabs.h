@@ -5,12 +5,12 @@
 #include <vector>
 
 class QStackedWidget;
-class QTabBar;
 
 namespace ui {
 
 class CommandLink;
 class Messages;
+class TabRow;
 
 // The tab control `SSTab1`: the 21 pages of the main window, built from the layout tables.
 // The captions stand in several rows of standard tab bars, all visible at once, over one
@@ -42,7 +42,7 @@ protected:
 private:
     struct Place
     {
-        QTabBar *row;
+        TabRow *row;
         int tab;
     };
 
@@ -53,7 +53,7 @@ private:
     CommandLink &m_link;
     Messages &m_messages;
     QStackedWidget *m_stack = nullptr;
-    std::vector<QTabBar *> m_rows;
+    std::vector<TabRow *> m_rows;
     std::vector<Place> m_places; // where each page's caption sits
     int m_current = -1;
 };

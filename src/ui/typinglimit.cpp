@@ -21,12 +21,6 @@ TypingLimit *TypingLimit::apply(QLineEdit *edit, int limit)
     return new TypingLimit(edit, limit);
 }
 
-int TypingLimit::of(const QLineEdit *edit)
-{
-    const auto *limit = edit->findChild<TypingLimit *>(QString(), Qt::FindDirectChildrenOnly);
-    return limit ? limit->m_limit : 0;
-}
-
 TypingLimit::TypingLimit(QLineEdit *edit, int limit)
     : QObject(edit)
     , m_edit(edit)

@@ -17,8 +17,6 @@ class TypingLimit : public QObject
 public:
     // Owned by `edit`.
     static TypingLimit *apply(QLineEdit *edit, int limit);
-    // The limit applied to `edit`, or 0 when it has none.
-    static int of(const QLineEdit *edit);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

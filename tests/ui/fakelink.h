@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ui/commandlink.h"
+
+#include <QStringList>
+
+namespace testing_support {
+
+// Records the frames a page hands over; the port is open or closed as the test says.
+class FakeLink final : public ui::CommandLink
+{
+public:
+    bool guardOpen() override
+    {
+        ++guards;
+        return open;
+    }
+    void send(const QString &frame) override { frames.append(frame); }
+    QString transmitDelay() const override { return delay; }
+    void setTransmitDelay(const QString &text) override { delay = text; }
+    QString receivedText() const override { return received; }
+    void clearReceived() override { received.clear(); }
+
+    bool open = true;
+    int guards = 0;
+    QStringList frames;
+    QString delay = QStringLiteral("20");
+    QString received;
+};
+
+} // namespace testing_support
