@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -102,7 +103,7 @@ HelpWindow::HelpWindow(QWidget *owner)
     m_reference += crlf + joined(lineAndMemoryCommands);
     text->setPlainText(QString(m_reference).replace(crlf, QStringLiteral("\n")));
     const QFontMetrics metrics = text->fontMetrics();
-    text->setMinimumSize(metrics.averageCharWidth() * 86, metrics.lineSpacing() * 22);
+    text->setMinimumSize(metrics.averageCharWidth() * 40, metrics.lineSpacing() * 8);
 
     auto *close = new QPushButton(QStringLiteral("&Close"), this);
     close->setObjectName(QStringLiteral("Command1"));
@@ -118,6 +119,14 @@ HelpWindow::HelpWindow(QWidget *owner)
     layout->addWidget(key);
     layout->addWidget(text, 1);
     layout->addLayout(buttons);
+
+    // Opens wide enough for the longest lines and tall enough for most of the card, as far as
+    // the screen allows; a smaller window still works, with the scroll bar.
+    const QSize roomy(metrics.averageCharWidth() * 86, metrics.lineSpacing() * 22);
+    QSize size = layout->sizeHint() + roomy - text->sizeHint().expandedTo(text->minimumSize());
+    if (const QScreen *shown = owner ? owner->screen() : screen())
+        size = size.boundedTo(shown->availableGeometry().size());
+    resize(size.expandedTo(layout->minimumSize()));
 }
 
 } // namespace ui

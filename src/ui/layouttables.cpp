@@ -145,7 +145,7 @@ constexpr ControlRow putChar[] = {
 constexpr ControlRow fillScreen[] = {
     caption("Step Value", {0, 0}),
     list("List2", "1|2|3|4|5|6|7|8|9", {1, 0}, "Step Value", "1"),
-    button("cmdFill", "&FILL", {1, 1}),
+    button("cmdFill", "&FILL", {2, 0}),
 };
 
 constexpr ControlRow clearScreen[] = {
@@ -154,14 +154,14 @@ constexpr ControlRow clearScreen[] = {
 };
 
 constexpr ControlRow horizString[] = {
-    caption("String", {0, 0}), box("txtH", "A;KORVEL;DEMO;BY;VENDRIX", {0, 1, 1, 3}, "String"),
+    caption("String", {0, 0}), box("txtH", "A;KORVEL;DEMO;BY;VENDRIX", {0, 1, 1, -1}, "String"),
     caption("  X    -    Y Location", {1, 0}),
     box("txtHStrX", "1", {1, 1}, "X Location"), box("txtHStrY", "32", {1, 2}, "Y Location"),
     button("cmdH", "&Send", {2, 1, 1, 2}),
 };
 
 constexpr ControlRow vertString[] = {
-    caption("String", {0, 0}), box("txtV", "VENDRIX1", {0, 1, 1, 3}, "String"),
+    caption("String", {0, 0}), box("txtV", "VENDRIX1", {0, 1, 1, -1}, "String"),
     caption("X-Y Location", {1, 0}),
     box("txtVStrX", "64", {1, 1}, "X Location", 3), box("txtVStrY", "0", {1, 2}, "Y Location", 3),
     button("cmdVs", "&Send", {2, 1, 1, 2}),

@@ -36,6 +36,7 @@ QLabel *label(const QString &text, QWidget *parent)
 QWidget *textBox(const ControlRow &row, QWidget *parent)
 {
     auto *edit = new QLineEdit(QString::fromUtf8(row.text), parent);
+    edit->setCursorPosition(0); // a long default shows its beginning
     if (row.at.colSpan == 1)
         edit->setFixedWidth(narrowWidth(edit));
     if (row.limit > 0)
@@ -177,8 +178,10 @@ QWidget *buildPage(const PageTable &table, QWidget *parent)
 {
     auto *page = new QWidget(parent);
     auto *layout = new QVBoxLayout(page);
-    if (*table.explanation)
+    if (*table.explanation) {
         layout->addWidget(paragraph(table.explanation, page));
+        layout->addSpacing(layout->spacing());
+    }
     auto *grid = new QGridLayout;
     layout->addLayout(grid, 1);
 
