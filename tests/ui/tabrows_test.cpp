@@ -150,4 +150,26 @@ TEST_F(TabRows, DoubleClickOnCaptionsOrFreePageOnly)
     }
 }
 
+// Several pages share an access key ("&Draw ..."); only the page on show answers it.
+TEST_F(TabRows, AccessKeysReachTheShownPageOnly)
+{
+    tabs.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&tabs));
+    const char *const drawButtons[] = {"cmdCirc", "cmdSquare", "cmdDiam", "Command2", "cmdLine"};
+    QStringList clicked;
+    for (const char *name : drawButtons) {
+        auto *button = tabs.findChild<QPushButton *>(QLatin1String(name));
+        QObject::connect(button, &QPushButton::clicked,
+                         [&clicked, name] { clicked.append(QLatin1String(name)); });
+    }
+    for (int page : {1, 5, 0}) {
+        clicked.clear();
+        tabs.setCurrentIndex(page);
+        QTest::keyClick(&tabs, Qt::Key_D, Qt::AltModifier);
+        // A button pressed by its access key shows itself pressed a moment before clicking.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !clicked.isEmpty(); }, 1000));
+        EXPECT_EQ(clicked, QStringList{QLatin1String(drawButtons[page == 5 ? 4 : page])}) << page;
+    }
+}
+
 } // namespace
