@@ -49,6 +49,7 @@ bool SimulatedBoard::start(std::string *error)
         m_terminal->close();
         return false;
     }
+    m_running = true;
     m_thread = std::thread([this] { run(); });
     return true;
 }
@@ -61,6 +62,7 @@ void SimulatedBoard::stop()
         }
         m_thread.join();
     }
+    m_running = false;
     for (int &fd : m_wake) {
         if (fd >= 0)
             ::close(fd);
@@ -124,6 +126,10 @@ void SimulatedBoard::publish()
         if (running() && m_replies.size() + replies.size() <= mostReplies)
             m_replies += replies;
         lines = m_firmware->takeLog();
+        const std::uint64_t lost = m_firmware->lostCharacters();
+        if (lost != m_lost)
+            lines.push_back("(" + std::to_string(lost - m_lost)
+                            + " characters lost: the receive buffer was full)");
         for (const std::string &line : lines) {
             m_log.push_back(line);
             ++m_logEnd;
@@ -131,7 +137,7 @@ void SimulatedBoard::publish()
         while (m_log.size() > keptLogLines)
             m_log.pop_front();
         m_lcdRevision = m_firmware->lcd().revision();
-        m_lost = m_firmware->lostCharacters();
+        m_lost = lost;
     }
     if (m_options.onCommand) {
         for (const std::string &line : lines)

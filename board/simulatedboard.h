@@ -40,7 +40,7 @@ public:
     bool start(std::string *error);
     // Stops the thread and closes the terminal; the destructor does it too.
     void stop();
-    bool running() const { return m_thread.joinable(); }
+    bool running() const { return m_running.load(); }
     std::string devicePath() const;
     bool timing() const { return m_options.timing; }
 
@@ -72,6 +72,7 @@ private:
     std::string m_replies;
     std::atomic<std::uint64_t> m_lcdRevision{0};
     std::atomic<std::uint64_t> m_lost{0};
+    std::atomic<bool> m_running{false};
     int m_wake[2] = {-1, -1};
     std::thread m_thread;
 };
