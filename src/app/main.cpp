@@ -1,11 +1,14 @@
 #include "app/mainwindow.h"
 #include "app/options.h"
+#include "board/boardwindow.h"
+#include "board/simulatedboard.h"
 #include "serial/qtserialport.h"
 #include "ui/messages.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
@@ -20,6 +23,17 @@ int main(int argc, char *argv[])
     }
 
     serial::PortMap ports = serial::PortMap::discover();
+    std::unique_ptr<board::SimulatedBoard> simulated;
+    if (options.simulate) {
+        simulated = std::make_unique<board::SimulatedBoard>(
+                board::BoardOptions{options.boardTiming, {}});
+        std::string error;
+        if (!simulated->start(&error)) {
+            std::fprintf(stderr, "sketra: cannot start the simulated board: %s\n", error.c_str());
+            return 1;
+        }
+        ports.assign(1, QString::fromStdString(simulated->devicePath()));
+    }
     for (auto it = options.ports.cbegin(); it != options.ports.cend(); ++it)
         ports.assign(it.key(), it.value());
 
@@ -30,5 +44,13 @@ int main(int argc, char *argv[])
     QObject::connect(&window, &app::Main::exitRequested, &application, &QApplication::quit,
                      Qt::QueuedConnection);
     window.show();
+
+    // The board's window polls the board, so it goes before the board does.
+    std::unique_ptr<board::BoardWindow> boardWindow;
+    if (simulated) {
+        boardWindow = std::make_unique<board::BoardWindow>(*simulated);
+        boardWindow->move(window.frameGeometry().topRight() + QPoint(16, 0));
+        boardWindow->show();
+    }
     return QApplication::exec();
 }

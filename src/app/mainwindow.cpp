@@ -4,6 +4,7 @@
 #include "protocol/lineends.h"
 #include "protocol/transmission.h"
 #include "serial/port.h"
+#include "ui/boardart.h"
 #include "ui/clipboardcopy.h"
 #include "ui/messages.h"
 #include "ui/pagetabs.h"
@@ -82,6 +83,7 @@ Main::Main(serial::Port &port, ui::Messages &messages, serial::Clock *clock, QWi
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(text::caption);
+    setWindowIcon(ui::programIcon());
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint);
 
     m_poll = new QTimer(this);
@@ -111,6 +113,9 @@ Main::Main(serial::Port &port, ui::Messages &messages, serial::Clock *clock, QWi
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     runStartup();
+    // Four whole rows of settings, however large the font.
+    m_settingsList->setFixedHeight(m_settingsList->sizeHintForRow(0) * 4
+                                   + 2 * m_settingsList->frameWidth());
 }
 
 Main::~Main() = default;
@@ -140,7 +145,6 @@ QWidget *Main::buildCommSettings()
     m_settingsList = new QListWidget(group);
     m_settingsList->setObjectName(QStringLiteral("List1"));
     m_settingsList->setAccessibleName(text::baudRate);
-    m_settingsList->setFixedHeight(m_settingsList->fontMetrics().height() * 4 + 8);
     grid->addWidget(m_settingsList, 2, 0, 1, 2);
 
     m_xmitDelay = lineEdit("xmitdelay", text::xmitDelay, group);

@@ -36,7 +36,11 @@ Options parseOptions(const QStringList &arguments)
     const QCommandLineOption simulate(
             QStringLiteral("simulate"),
             QStringLiteral("Put a simulated board on port 1 and show its LCD in a second window."));
-    parser.addOptions({help, version, port, simulate});
+    const QCommandLineOption boardTiming(
+            QStringLiteral("board-timing"),
+            QStringLiteral("With --simulate: the board has a real one's receive buffer and "
+                           "speed, so characters sent too fast are lost."));
+    parser.addOptions({help, version, port, simulate, boardTiming});
 
     if (!parser.parse(arguments))
         return stop(2, parser.errorText() + QLatin1Char('\n'));
@@ -49,7 +53,8 @@ Options parseOptions(const QStringList &arguments)
                                .arg(parser.positionalArguments().constFirst()));
 
     Options options;
-    options.simulate = parser.isSet(simulate);
+    options.simulate = parser.isSet(simulate) || parser.isSet(boardTiming);
+    options.boardTiming = parser.isSet(boardTiming);
     static const QRegularExpression assignment(QStringLiteral("^([1-4])=(.+)$"));
     for (const QString &value : parser.values(port)) {
         const auto match = assignment.match(value);

@@ -27,6 +27,14 @@ TEST(Options, PortOverridesAreRepeatable)
     EXPECT_EQ(options.ports.value(3), "/tmp/a=b");
 }
 
+TEST(Options, BoardTimingImpliesASimulatedBoard)
+{
+    const auto options = parse({"--board-timing"});
+    EXPECT_TRUE(options.simulate);
+    EXPECT_TRUE(options.boardTiming);
+    EXPECT_FALSE(parse({"--simulate"}).boardTiming);
+}
+
 TEST(Options, HelpVersionAndMistakesEndTheProgram)
 {
     const struct
