@@ -69,6 +69,22 @@ TEST_F(QtSerialPortTest, EveryRateOfTheListOpens)
     }
 }
 
+TEST(QtSerialPort, AFarEndThatHangsUpFailsTheWriteAndNeverHangsTheRead)
+{
+    auto peer = std::make_unique<PtyPeer>();
+    serial::PortMap map;
+    map.assign(1, QString::fromStdString(peer->devicePath()));
+    serial::QtSerialPort port(map);
+    port.setPortNumber(1);
+    ASSERT_TRUE(port.open().ok);
+    peer.reset(); // the board goes away, as an unplugged adapter does
+    EXPECT_TRUE(port.readAll().isEmpty());
+    const auto written = port.write("]k");
+    EXPECT_FALSE(written.ok);
+    EXPECT_FALSE(written.reason.isEmpty());
+    port.drain();
+}
+
 TEST(QtSerialPort, AMissingDeviceFailsWithTheDriversReason)
 {
     serial::PortMap map;
