@@ -63,7 +63,7 @@ int main(int argc, char *argv[])
 
     const std::string frame = "]c]402014";
     const int pausesPerFrame = 2;
-    std::printf("%-8s %7s %13s %13s %13s %13s %16s\n", "delay", "pauses", "min err ms",
+    std::printf("%-8s %7s %8s %13s %13s %13s %13s %16s\n", "delay", "pauses", "short", "min err ms",
                 "median err ms", "p99 err ms", "max err ms", "overhead/frame");
     for (const Run run : {Run{5, 300}, Run{20, 150}, Run{200, 20}}) {
         window.setTransmitDelay(QString::number(run.delayMs));
@@ -81,8 +81,10 @@ int main(int argc, char *argv[])
             if (arrivals[i].byte == ']')
                 errors.push_back(Ms(arrivals[i].at - arrivals[i - 1].at).count() - run.delayMs);
         }
-        std::printf("%5d ms %7zu %13.3f %13.3f %13.3f %13.3f %13.3f ms\n", run.delayMs,
-                    errors.size(), percentile(errors, 0), percentile(errors, 0.5),
+        const auto shorter = std::count_if(errors.begin(), errors.end(),
+                                           [](double error) { return error < 0; });
+        std::printf("%5d ms %7zu %8td %13.3f %13.3f %13.3f %13.3f %13.3f ms\n", run.delayMs,
+                    errors.size(), shorter, percentile(errors, 0), percentile(errors, 0.5),
                     percentile(errors, 0.99), percentile(errors, 1), percentile(overheads, 0.5));
     }
     return 0;

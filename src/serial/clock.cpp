@@ -18,6 +18,17 @@ Clock::TimePoint SteadyClock::now() const
 
 void SteadyClock::sleepUntil(TimePoint deadline)
 {
+    // The kernel wakes a sleeper a little late, and later still from deep idle after a long
+    // pause: sleep to just before the deadline, then watch the clock for the rest.
+    const TimePoint wake = deadline - spinMargin;
+    if (now() < wake)
+        sleepTo(wake);
+    while (now() < deadline) {
+    }
+}
+
+void SteadyClock::sleepTo(TimePoint deadline)
+{
     // steady_clock is CLOCK_MONOTONIC on Linux, so its epoch is the one clock_nanosleep uses.
     const auto since = deadline.time_since_epoch();
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(since);

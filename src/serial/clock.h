@@ -15,7 +15,8 @@ public:
     virtual void sleepUntil(TimePoint deadline) = 0;
 };
 
-// The monotonic clock; sleeps to absolute deadlines, so a pause never comes in short.
+// The monotonic clock; sleeps to absolute deadlines, so a pause never comes in short and
+// pauses never add up drift.
 class SteadyClock final : public Clock
 {
 public:
@@ -24,6 +25,11 @@ public:
 
     TimePoint now() const override;
     void sleepUntil(TimePoint deadline) override;
+
+private:
+    static constexpr std::chrono::microseconds spinMargin{400};
+
+    static void sleepTo(TimePoint deadline);
 };
 
 } // namespace serial
