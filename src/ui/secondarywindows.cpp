@@ -30,7 +30,8 @@ void SecondaryWindows::showHelp()
 
 void SecondaryWindows::showAbout()
 {
-    if (!m_about)
+    // A closed About window is only waiting for its deferred deletion: never show it again.
+    if (!m_about || m_about->isHidden())
         m_about = new AboutWindow(m_owner);
     bringUp(m_about);
 }

@@ -19,7 +19,7 @@ public:
 
     // Builds the Help window the first time; afterwards shows the same one again.
     void showHelp();
-    // Builds the About window unless one is open.
+    // Builds the About window unless one is open; one closed by "OK" is never shown again.
     void showAbout();
     void closeAll();
 

@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -272,6 +273,7 @@ TEST_F(PageLayout, EveryControlIsBuiltOnceOnItsPageAsListed)
             EXPECT_EQ(textOf(widget), QString::fromUtf8(row.text));
         }
         EXPECT_EQ(widget->isEnabled(), row.state != Disabled);
+        EXPECT_FALSE(widget->isHidden()); // no control of the pages starts hidden
         if (auto *button = qobject_cast<QAbstractButton *>(widget); button && row.kind != Button) {
             EXPECT_EQ(button->isChecked(), row.state == Selected);
         }
@@ -326,6 +328,16 @@ TEST_F(PageLayout, InfoNamesTheBoardAndWhereToAsk)
             "written in PICBasicPro Ver.2.32")));
     EXPECT_TRUE(info.contains(QStringLiteral("Korvel board")));
     EXPECT_TRUE(info.contains(QStringLiteral("@korvel.example.org")));
+    // Web and mail addresses are ours, never a real company's.
+    const QRegularExpression address(QStringLiteral("(\\S+@\\S+|www\\.\\S+|https?://\\S+)"));
+    int addresses = 0;
+    for (auto it = address.globalMatch(info); it.hasNext(); ++addresses) {
+        QString found = it.next().captured(1);
+        while (found.endsWith(QLatin1Char('.')) || found.endsWith(QLatin1Char(',')))
+            found.chop(1);
+        EXPECT_TRUE(found.endsWith(QLatin1String("example.org"))) << found.toStdString();
+    }
+    EXPECT_GE(addresses, 2); // the web site and where to write
 }
 
 TEST_F(PageLayout, ClearDisplayButtonSendsTheClearFrameOnlyWhenThePortIsOpen)

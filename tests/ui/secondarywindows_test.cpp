@@ -150,6 +150,19 @@ TEST_F(SecondaryWindows, AboutIsDestroyedByOkAndBuiltAfresh)
     EXPECT_TRUE(again->isVisible());
 }
 
+// "&About" pressed again before the closed window has gone from memory still shows a window,
+// and only one remains once it has gone.
+TEST_F(SecondaryWindows, AboutAskedForAgainRightAfterOkStillShows)
+{
+    windows.showAbout();
+    onlyWindow("frmAbout")->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+    windows.showAbout();
+    flushDeletes();
+    QWidget *about = onlyWindow("frmAbout");
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->isVisible());
+}
+
 // The picture is the board: mostly its green, with the LCD's backlight and dark pixels.
 TEST_F(SecondaryWindows, AboutPictureShowsTheBoardAndItsScreen)
 {

@@ -9,6 +9,9 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
+#include <QToolButton>
+
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -73,6 +76,12 @@ TEST_F(TabRows, AllCaptionsStandInSeveralRowsUncut)
         EXPECT_GT(rect.width(), row->fontMetrics().horizontalAdvance(row->tabText(tab)));
     }
     EXPECT_GT(rows.size(), 1u);
+    // No row scrolls: no arrows are offered and none are shown.
+    for (QTabBar *row : rows) {
+        EXPECT_FALSE(row->usesScrollButtons());
+        for (QToolButton *arrow : row->findChildren<QToolButton *>())
+            EXPECT_FALSE(arrow->isVisible());
+    }
 }
 
 TEST_F(TabRows, ClickingACaptionShowsItsPageAndMakesItTheOnlyCurrentOne)

@@ -61,6 +61,18 @@ const Case cases[] = {
              paste(b, "abcdef");
          },
          "1abc2"},
+        {"a paste cut to the limit leaves no room for the next", 4, "1",
+         [](QLineEdit &b) {
+             paste(b, "abcdef");
+             paste(b, "xyz");
+         },
+         "1abc"},
+        {"typing after a cut paste finds no room", 4, "1",
+         [](QLineEdit &b) {
+             paste(b, "abcdef");
+             type(b, "x");
+         },
+         "1abc"},
         {"an input method's commit is cut to the room left", 3, "",
          [](QLineEdit &b) {
              QInputMethodEvent commit;
