@@ -251,7 +251,7 @@ void TextCursor::put(Lcd &lcd, char c)
 {
     if (!m_vertical && m_x != m_startX && m_x + glyphWidth > Lcd::width) {
         m_x = m_startX;
-        m_y += cellHeight;
+        m_y = std::min(m_y + cellHeight, farAway);
     }
     putCharacter(lcd, m_x, m_y, c);
     // Far off the display every position looks the same; stopping there keeps the sums small.

@@ -9,6 +9,8 @@ namespace {
 
 constexpr Micros shortestGap{15'000};
 constexpr int gapCharacters = 3;
+// Someone typing a number pauses between its digits about as long as between the last two.
+constexpr int typedGapFactor = 3;
 
 } // namespace
 
@@ -24,9 +26,10 @@ void Firmware::setBaudRate(int baudRate)
 
 Micros Firmware::gapTime() const
 {
-    if (!m_timing)
-        return shortestGap;
-    return std::max(shortestGap, gapCharacters * characterTime(m_baudRate));
+    Micros gap = shortestGap;
+    if (m_timing)
+        gap = std::max(gap, gapCharacters * characterTime(m_baudRate));
+    return std::clamp(typedGapFactor * m_pauseBeforeLast, gap, std::max(gap, longestGap));
 }
 
 std::size_t Firmware::receivable(Micros now) const
@@ -111,6 +114,7 @@ void Firmware::takeUntil(Micros limit)
 void Firmware::take(char byte, Micros at)
 {
     const Activity activity = m_reader.feed(byte);
+    m_pauseBeforeLast = std::min(at - m_lastTaken, abandonAfter);
     m_lastTaken = at;
     m_gapSent = false;
     m_abandonSent = false;

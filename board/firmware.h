@@ -42,9 +42,12 @@ public:
     Commands &commands() { return m_commands; }
     std::uint64_t lostCharacters() const { return m_lost; }
 
-    // A frame whose fields are all in ends after this much quiet; an unfinished one is given
-    // up after `abandonAfter`.
+    // A frame whose fields are all in ends after this much quiet: a short spell when its
+    // characters came quickly, as a program sends them; when the last one came slowly, as a
+    // person types, three times the pause before it, up to `longestGap`. An unfinished frame
+    // is given up after `abandonAfter`.
     Micros gapTime() const;
+    static constexpr Micros longestGap{1'000'000};
     static constexpr Micros abandonAfter{3'000'000};
 
 private:
@@ -69,6 +72,7 @@ private:
     Micros m_lineFree{-1'000'000'000};
     Micros m_busyUntil{-1'000'000'000};
     Micros m_lastTaken{0};
+    Micros m_pauseBeforeLast{0};
     bool m_gapSent = true;
     bool m_abandonSent = true;
     std::uint64_t m_lost = 0;

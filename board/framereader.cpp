@@ -333,6 +333,9 @@ Activity FrameReader::byteItem(char c)
         }
         if (shapeOf(c))
             return restartAt(c, false);
+        // A list shorter than its range, then the next command: "]34]" + "]k".
+        if (c == ']')
+            return interrupted(c, {});
         fail("a byte is two hex digits");
         return {};
     default:
@@ -347,6 +350,8 @@ Activity FrameReader::byteItem(char c)
         // "]c]" is a command key, not a byte: the list was cut short.
         if (c == ']' && shapeOf(m_firstDigit))
             return restartAt(m_firstDigit, true);
+        if (c == ']')
+            return interrupted(c, {});
         fail("a byte is two hex digits");
         return {};
     }

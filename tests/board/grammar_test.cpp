@@ -110,13 +110,29 @@ TEST(Grammar, AMalformedFrameGetsOneErrorLineAndTheNextCommandStillWorks)
 
 TEST(Grammar, AByteListCutShortGivesWayToTheCommandThatCutIt)
 {
-    const char *const rows[] = {"]m]00010000]a1]k", "]o]00000002]12]k", "]m]00010000]a1]c]402014"};
-    for (const char *frames : rows) {
+    // On a lit display, the command that cut the list must have darkened (100, 50).
+    const struct
+    {
+        const char *frames;
+        bool cutterSeen;
+    } rows[] = {
+            {"]m]00010000]a1]k", true},
+            {"]o]00000002]12]k", true},
+            {"]m]00010000]a1]c]402014", false},
+            {"]m]00010000]a1]e]6432", true},
+            {"]o]00100013]12]ab]34]]k", true}, // a list shorter than its range, closed by "]"
+            {"]w]00000003]12]ab]]e]6432", true},
+            {"]m]00010000]a1]3]k", true}, // a byte of one digit
+    };
+    for (const auto &row : rows) {
         Harness board;
         board.send("]f]1");
-        const std::string reply = board.send(frames);
-        EXPECT_EQ(reply.find("Error: frame cut short"), 0u) << frames << ": " << reply;
-        EXPECT_TRUE(reply.ends_with("\rReady:\r")) << frames << ": " << reply;
+        const std::string reply = board.send(row.frames);
+        EXPECT_EQ(reply.find("Error: frame cut short"), 0u) << row.frames << ": " << reply;
+        EXPECT_TRUE(reply.ends_with("\rReady:\r")) << row.frames << ": " << reply;
+        if (row.cutterSeen) {
+            EXPECT_FALSE(board.pixel(100, 50)) << row.frames;
+        }
     }
 }
 
@@ -158,6 +174,90 @@ TEST(Grammar, AMissingCharacterIsDrawnAsABlankCell)
     board.send("]f]1");
     EXPECT_EQ(board.send("]p]0000]"), "Ready:\r");
     EXPECT_EQ(board.row(0, 0, 6), "......#");
+}
+
+} // namespace
+
+namespace {
+
+// A person at a terminal: one key at a time, `between` apart.
+std::string typeSlowly(board::Firmware &firmware, std::string_view keys, board::Micros between,
+                       board::Micros *now)
+{
+    std::string replies;
+    for (const char key : keys) {
+        firmware.receive(std::string(1, key), *now);
+        *now += between;
+        firmware.advance(*now);
+        replies += firmware.takeOutput(*now);
+    }
+    *now += board::Micros{5'000'000};
+    firmware.advance(*now);
+    return replies + firmware.takeOutput(*now);
+}
+
+TEST(Grammar, TypedFramesAreNotCutBetweenKeys)
+{
+    using namespace std::chrono_literals;
+    const struct
+    {
+        const char *keys;
+        std::chrono::milliseconds between;
+        const char *same; // sent at once, the frame that must draw the same
+        const char *reply;
+    } rows[] = {
+            {"]x]107438]10\r", 150ms, "]x]107438]10", "Ready:\r"},
+            {"]x]107438]10", 400ms, "]x]107438]10", "Ready:\r"}, // no Enter, a slow typist
+            {"]f]12\r", 250ms, "]f]12", "Ready:\r"},
+            {"]r]007f003f]2.5]0000\r", 200ms, "]r]007f003f]2.5]0000", "Ready:\r"},
+            {"]p]0a0a]A\r", 300ms, "]p]0a0a]A", "Ready:\r"},
+            {"]c]12c2014\r", 200ms, "]k",
+             "Error: more characters than the command takes: "
+             "]c]12c2014\r"},
+    };
+    for (const auto &row : rows) {
+        board::Firmware typed;
+        board::Micros now{0};
+        typed.receive("]k", now);
+        now += board::Micros{1'000'000};
+        typed.advance(now);
+        (void)typed.takeOutput(now);
+        EXPECT_EQ(typeSlowly(typed, row.keys, row.between, &now), row.reply) << row.keys;
+
+        Harness sent;
+        sent.sendOnBlank(row.same);
+        EXPECT_EQ(typed.lcd().memory(), sent.firmware.lcd().memory()) << row.keys;
+    }
+}
+
+TEST(Grammar, AFrameSentByAProgramIsAnsweredSoonAfterItsLastCharacter)
+{
+    using namespace std::chrono_literals;
+    // Sketra pauses before every "]": 20 ms by default, 5 ms after an LCD write, 200 ms after
+    // an EEPROM reformat. The last frame of a click has nothing after it to end it.
+    const struct
+    {
+        const char *frame;
+        std::chrono::milliseconds pause, answeredWithin;
+    } rows[] = {
+            {"]c]402014", 20ms, 30ms},    {"]x]107438]10", 20ms, 30ms}, {"]n]00000000", 5ms, 30ms},
+            {"]a]00100013", 200ms, 30ms}, {"]p]0a0a]", 20ms, 100ms},    {"]p]0a0a]", 5ms, 30ms},
+            {"]p]0a0a]", 200ms, 1100ms},
+    };
+    for (const auto &row : rows) {
+        board::Firmware firmware;
+        board::Micros now{10'000'000};
+        for (const char c : std::string_view(row.frame)) {
+            if (c == ']')
+                now += row.pause;
+            firmware.receive(std::string(1, c), now);
+            firmware.advance(now);
+        }
+        now += row.answeredWithin;
+        firmware.advance(now);
+        EXPECT_TRUE(firmware.takeOutput(now).ends_with("Ready:\r"))
+                << row.frame << " paced " << row.pause.count() << " ms";
+    }
 }
 
 } // namespace

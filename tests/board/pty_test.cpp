@@ -162,3 +162,30 @@ TEST(SimulatedBoard, LogsEveryCommandItCarriesOut)
 }
 
 } // namespace
+
+namespace {
+
+TEST(SimulatedBoard, StopsTwiceStartsAgainAndIsDestroyedUnstarted)
+{
+    {
+        board::SimulatedBoard unstarted;
+        unstarted.stop();
+        EXPECT_FALSE(unstarted.running());
+    }
+    board::SimulatedBoard board;
+    std::string error;
+    ASSERT_TRUE(board.start(&error)) << error;
+    board.stop();
+    board.stop();
+    EXPECT_FALSE(board.running());
+    EXPECT_TRUE(board.devicePath().empty());
+
+    ASSERT_TRUE(board.start(&error)) << error;
+    EXPECT_TRUE(board.running());
+    Terminal terminal(board.devicePath());
+    ASSERT_TRUE(terminal.isOpen());
+    terminal.write("]d]0102\r");
+    EXPECT_EQ(terminal.readReplies(1), "Ready:\r");
+}
+
+} // namespace

@@ -112,3 +112,65 @@ TEST(Replies, LcdWriteLandsWhereTheReadFindsIt)
 }
 
 } // namespace
+
+namespace {
+
+// The receive window shows each carriage return as CR LF; a read page takes the window's text
+// and drops the eight-character trailer when the fourth and third characters from its end are
+// "y:".
+std::string collectedByReadPage(const std::string &reply)
+{
+    std::string window;
+    for (const char c : reply) {
+        if (c == '\n')
+            continue;
+        window += c;
+        if (c == '\r')
+            window += '\n';
+    }
+    if (window.size() >= 8 && window.compare(window.size() - 4, 2, "y:") == 0)
+        window.resize(window.size() - 8);
+    return window;
+}
+
+// "Reformat" of the write pages: "]" before every pair, and for the EEPROM one more at the end.
+std::string reformatted(const std::string &text, bool closed)
+{
+    std::string list;
+    for (std::size_t i = 0; i < text.size(); i += 2)
+        list += "]" + text.substr(i, 2);
+    return closed ? list + "]" : list;
+}
+
+TEST(Replies, WhatTheReadPagesCollectWritesBackTheSameBytesOnAnotherBoard)
+{
+    const struct
+    {
+        const char *read, *write;
+        bool closed;
+    } rows[] = {
+            {"]n]007f0007", "]m]007f0007", false}, // the whole display: the power-on logo
+            {"]n]3c430306", "]m]3c430306", false}, // across the controllers
+            {"]n]00000000", "]m]00000000", false}, {"]a]0FFF1000", "]o]0FFF1000", true},
+            {"]a]00007FFF", "]o]00007FFF", true}, // the whole external EEPROM
+            {"]g]000000FF", "]w]000000FF", true},
+    };
+    for (const auto &row : rows) {
+        Harness source;
+        // Something other than the erased state to carry over.
+        source.send("]o]0FFE1001]00]5a]a5]3c]");
+        source.send("]o]7FFE7FFF]12]34]");
+        source.send("]w]00000002]de]ad]be]");
+        source.send("]c]402014");
+        const std::string text = collectedByReadPage(source.send(row.read));
+        ASSERT_EQ(text.find_first_not_of("0123456789abcdef"), std::string::npos)
+                << row.read << ": " << text.substr(0, 80);
+
+        Harness target;
+        target.send("]k");
+        EXPECT_EQ(target.send(row.write + reformatted(text, row.closed)), "Ready:\r") << row.write;
+        EXPECT_EQ(collectedByReadPage(target.send(row.read)), text) << row.read;
+    }
+}
+
+} // namespace

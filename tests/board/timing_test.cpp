@@ -48,6 +48,50 @@ TEST(Timing, DefaultPacingDrawsEverythingAndLosesNothing)
     EXPECT_EQ(timed.lcd().memory(), untimed.lcd().memory());
 }
 
+std::string byteItems(int count, bool closed)
+{
+    std::string items;
+    for (int i = 0; i < count; ++i)
+        items += "]" + std::string(1, "0123456789abcdef"[i % 16]) + "5";
+    return closed ? items + "]" : items;
+}
+
+TEST(Timing, EachOfSketrasPacingsKeepsUpWithLongFrames)
+{
+    using namespace std::chrono_literals;
+    const struct
+    {
+        std::string frame;
+        Micros pause;
+        int baudRate;
+    } rows[] = {
+            {longString, 20ms, 19200},
+            {longString, 5ms, 56000}, // the pacing an LCD write leaves behind
+            {"]v]4000]V]E]N]D]R]I]X]1]2]3]4]5]6]7]8]@", 20ms, 9600},
+            {"]m]007f0000" + byteItems(128, false), 5ms, 19200},
+            {"]m]00070007" + byteItems(64, false), 5ms, 9600},
+            {"]o]00000027" + byteItems(40, true), 200ms, 19200},
+            {"]w]00f000ff" + byteItems(16, true), 200ms, 9600},
+            {"]n]007f0007", 20ms, 19200},
+    };
+    for (const auto &row : rows) {
+        Firmware timed(true);
+        timed.setBaudRate(row.baudRate);
+        Firmware untimed(false);
+        // One click each, the reads last, to show what the writes wrote.
+        Micros now{0};
+        for (const std::string &frame : {std::string("]k"), row.frame, std::string("]a]00000027"),
+                                         std::string("]g]00f000ff")}) {
+            now = settle(timed,
+                         sendPaced(timed, frame, now, frame == row.frame ? row.pause : 20ms));
+            untimed.receive(frame + "\r", Micros{0});
+        }
+        EXPECT_EQ(timed.lostCharacters(), 0u) << row.frame;
+        EXPECT_EQ(timed.lcd().memory(), untimed.lcd().memory()) << row.frame;
+        EXPECT_EQ(timed.takeOutput(now), untimed.takeOutput(Micros{0})) << row.frame;
+    }
+}
+
 TEST(Timing, NoTransmitDelayCorruptsALongFrame)
 {
     Firmware timed(true);

@@ -91,7 +91,7 @@ TEST(QtSerialPort, OpensTheBoardsTerminalAtSketrasOddRates)
     board::SimulatedBoard board;
     std::string error;
     ASSERT_TRUE(board.start(&error)) << error;
-    for (const int rate : {56000, 28800, 19200}) {
+    for (const int rate : {56000, 28800, 14400, 19200, 9600}) {
         QSerialPort port(QString::fromStdString(board.devicePath()));
         ASSERT_TRUE(port.open(QIODevice::ReadWrite)) << port.errorString().toStdString();
         ASSERT_TRUE(port.setBaudRate(rate)) << rate << ": " << port.errorString().toStdString();
