@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QPainter>
 
 #include <algorithm>
@@ -42,6 +43,9 @@ LcdView::LcdView(QWidget *parent)
     m_askPath = [](QWidget *owner) {
         return QFileDialog::getSaveFileName(owner, tr("Save image"), QStringLiteral("lcd.png"),
                                             tr("PNG images (*.png)"));
+    };
+    m_tellProblem = [](QWidget *owner, const QString &text) {
+        QMessageBox::warning(owner, tr("Save image"), text);
     };
 }
 
@@ -84,8 +88,8 @@ bool LcdView::saveImage(const QString &path) const
 void LcdView::saveImageAs()
 {
     const QString path = m_askPath ? m_askPath(this) : QString();
-    if (!path.isEmpty())
-        saveImage(path);
+    if (!path.isEmpty() && !saveImage(path) && m_tellProblem)
+        m_tellProblem(this, tr("The image could not be saved to %1.").arg(path));
 }
 
 QSize LcdView::sizeHint() const

@@ -33,6 +33,9 @@ public:
     bool saveImage(const QString &path) const;
 
     void setPathAsker(PathAsker asker) { m_askPath = std::move(asker); }
+    // Tells the person that an image could not be saved, and why.
+    using ProblemTeller = std::function<void(QWidget *parent, const QString &text)>;
+    void setProblemTeller(ProblemTeller teller) { m_tellProblem = std::move(teller); }
     // "Save image...": also in the view's context menu.
     QAction *saveImageAction() const { return m_saveImage; }
     void saveImageAs();
@@ -47,6 +50,7 @@ private:
     LcdMemory m_memory{};
     QAction *m_saveImage = nullptr;
     PathAsker m_askPath;
+    ProblemTeller m_tellProblem;
 };
 
 } // namespace board

@@ -62,8 +62,13 @@ PortResult QtSerialPort::open()
     if (!m_port.open(QIODevice::ReadWrite))
         return failure(device);
     const auto applied = applySettings();
-    if (!applied.ok)
+    if (!applied.ok) {
         m_port.close();
+        return applied;
+    }
+    // What the line carried while nobody had the port open is no answer to anything sent
+    // now; a serial line drops it, a pseudo-terminal would keep it.
+    m_port.clear(QSerialPort::Input);
     return applied;
 }
 

@@ -71,6 +71,17 @@ TEST(LcdView, SaveImageWritesThePngToTheChosenPathOnly)
     EXPECT_EQ(saved, view.image(view.zoom()));
 }
 
+TEST(LcdView, AnImageThatCannotBeSavedIsReported)
+{
+    board::LcdView view;
+    QStringList told;
+    view.setProblemTeller([&told](QWidget *, const QString &text) { told.append(text); });
+    view.setPathAsker([](QWidget *) { return QStringLiteral("/no/such/folder/lcd.png"); });
+    view.saveImageAction()->trigger();
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told.constFirst().contains(QStringLiteral("/no/such/folder/lcd.png")));
+}
+
 TEST(BoardWindow, ShowsWhatTheBoardDrawsAndLogs)
 {
     board::SimulatedBoard board;
