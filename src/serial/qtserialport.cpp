@@ -61,7 +61,7 @@ PortResult QtSerialPort::open()
     m_port.setPortName(device);
     if (!m_port.open(QIODevice::ReadWrite))
         return failure(device);
-    const auto applied = applySettings();
+    auto applied = applySettings();
     if (!applied.ok) {
         m_port.close();
         return applied;
@@ -69,7 +69,7 @@ PortResult QtSerialPort::open()
     // What the line carried while nobody had the port open is no answer to anything sent
     // now; a serial line drops it, a pseudo-terminal would keep it.
     m_port.clear(QSerialPort::Input);
-    return applied;
+    return PortResult::success();
 }
 
 PortResult QtSerialPort::applySettings()

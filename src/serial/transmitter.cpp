@@ -11,7 +11,7 @@ PortResult Transmitter::transmit(const std::vector<protocol::TransmitStep> &step
             m_port.drain();
             m_clock.sleepUntil(m_clock.now() + std::chrono::milliseconds(step.pauseMs));
         }
-        const auto result = m_port.write(QByteArray::fromStdString(step.bytes));
+        auto result = m_port.write(QByteArray::fromStdString(step.bytes));
         if (!result.ok)
             return result;
     }
