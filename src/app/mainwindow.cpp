@@ -1,6 +1,8 @@
 #include "app/mainwindow.h"
 
 #include "app/maintexts.h"
+#include "memory/memorypages.h"
+#include "pages/drawingpages.h"
 #include "protocol/lineends.h"
 #include "protocol/transmission.h"
 #include "serial/port.h"
@@ -92,6 +94,8 @@ Main::Main(serial::Port &port, ui::Messages &messages, serial::Clock *clock, QWi
     connect(m_poll, &QTimer::timeout, this, &Main::pollReceived);
 
     m_pages = new ui::PageTabs(*this, m_messages, this);
+    new pages::DrawingPages(*m_pages, *this, m_messages);
+    new memory::MemoryPages(*m_pages, *this, m_messages);
     m_windows = new ui::SecondaryWindows(this);
 
     auto *side = new QVBoxLayout;

@@ -1,0 +1,16 @@
+#include "protocol/refusal.h"
+
+namespace protocol {
+
+std::string needsWholeNumber(std::string_view label)
+{
+    return std::string(label) + " needs a whole number from 0 up";
+}
+
+std::string needsWholeNumber(std::string_view label, std::uint32_t low, std::uint32_t high)
+{
+    return std::string(label) + " needs a whole number from " + std::to_string(low) + " to "
+           + std::to_string(high);
+}
+
+} // namespace protocol

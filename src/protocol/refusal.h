@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace protocol {
+
+// What a button makes of its boxes: the frame to send, or the one message that names the box
+// that cannot be encoded. Nothing is sent on a refusal.
+struct Encoded
+{
+    std::string frame;
+    std::string refusal; // empty when the frame can be sent
+
+    bool ok() const { return refusal.empty(); }
+    static Encoded refused(std::string message) { return {{}, std::move(message)}; }
+};
+
+// The one wording of every page for a box whose text cannot be encoded, naming the box by the
+// label a person sees: "Top Left X needs a whole number from 0 up".
+std::string needsWholeNumber(std::string_view label);
+// The same for a box with a range of its own: "Count needs a whole number from 1 to 255".
+std::string needsWholeNumber(std::string_view label, std::uint32_t low, std::uint32_t high);
+
+} // namespace protocol

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+namespace ui {
+
+// Runs `check` each time `box` loses the focus to another control of this window, whether or
+// not its text changed. A message box, a menu or another window taking the focus is not such
+// a loss: otherwise the box the focus had just reached would run its own check while the
+// first check's message shows, and the checks would cascade.
+void onFocusLoss(QWidget *box, std::function<void()> check);
+
+} // namespace ui
