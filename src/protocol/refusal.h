@@ -17,6 +17,13 @@ struct Encoded
     static Encoded refused(std::string message) { return {{}, std::move(message)}; }
 };
 
+// A box as a frame builder sees it: the label a person sees beside it, and what it holds.
+struct Entry
+{
+    std::string_view label;
+    std::string_view text;
+};
+
 // The one wording of every page for a box whose text cannot be encoded, naming the box by the
 // label a person sees: "Top Left X needs a whole number from 0 up".
 std::string needsWholeNumber(std::string_view label);

@@ -1,8 +1,17 @@
 #pragma once
 
+#include "protocol/refusal.h"
+
 #include <QString>
 
+#include <functional>
+#include <string>
+
+class QLineEdit;
+
 namespace ui {
+
+class Messages;
 
 // What a page needs of the main window to talk to the board. The main window implements it;
 // pages and memory tools only ever see this.
@@ -23,11 +32,23 @@ public:
     virtual void clearReceived() = 0;
 };
 
-} // namespace ui
-
-namespace ui {
-
 // Both clear buttons: the port-open guard, then "]k" through `send`.
 void clearDisplay(CommandLink &link);
+
+// A button's usual road: the port-open guard, then the frame its boxes make, sent, or the
+// message that names the box that cannot be encoded, with nothing sent.
+void transmit(CommandLink &link, Messages &messages,
+              const std::function<protocol::Encoded()> &build);
+
+// What a box holds, with the label a person sees beside it (its accessible name), kept alive
+// for as long as a frame builder reads it.
+struct BoxEntry
+{
+    explicit BoxEntry(const QLineEdit *box);
+    operator protocol::Entry() const { return {label, text}; }
+
+    std::string label;
+    std::string text;
+};
 
 } // namespace ui
