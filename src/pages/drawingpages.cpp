@@ -1,16 +1,28 @@
 #include "pages/drawingpages.h"
 
+#include "pages/chartpages.h"
+#include "pages/fieldchecks.h"
+#include "pages/pagecontrols.h"
+#include "pages/rectanglepages.h"
+#include "pages/shapepage.h"
 #include "ui/commandlink.h"
 #include "ui/messages.h"
 #include "ui/pagetabs.h"
+
+#include <QListWidget>
 
 namespace pages {
 
 DrawingPages::DrawingPages(ui::PageTabs &tabs, ui::CommandLink &link, ui::Messages &messages)
     : QObject(&tabs)
 {
-    Q_UNUSED(link);
-    Q_UNUSED(messages);
+    attachShapePages(tabs, link, messages);
+    attachRectanglePage(tabs, link, messages);
+    attachLinePage(tabs, link, messages);
+    attachBarPage(tabs, link, messages);
+    attachAxisPages(tabs, link, messages);
+    keepSelection(control<QListWidget>(tabs, "List2"));
+    installFieldChecks(tabs, messages);
 }
 
 } // namespace pages

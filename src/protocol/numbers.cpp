@@ -1,5 +1,6 @@
 #include "protocol/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -44,17 +45,60 @@ double radixNumber(std::string_view digits, int radix)
     return value;
 }
 
-// Parses a plain decimal number (sign, digits, fraction, exponent) that fills `text` exactly.
-std::optional<double> exactDecimal(std::string_view text)
+// Whether a decimal number too large or too small for a double lies beyond the largest one
+// rather than below the smallest: the position of its first significant digit says which.
+bool beyondLargest(std::string_view number)
 {
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    double value = 0;
-    const auto *end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value, std::chars_format::general);
-    if (text.empty() || ptr != end || ec != std::errc{} || !std::isfinite(value))
+    long position = 0; // of the first significant digit: 1 for "5", 0 for ".5", -1 for ".05"
+    bool seenPoint = false;
+    bool significant = false;
+    std::size_t i = 0;
+    for (; i < number.size() && number[i] != 'e' && number[i] != 'E'; ++i) {
+        const char c = number[i];
+        if (c == '.') {
+            seenPoint = true;
+        } else if (isDigit(c)) {
+            if (c != '0')
+                significant = true;
+            if (!seenPoint && significant)
+                ++position;
+            else if (seenPoint && !significant)
+                --position;
+        }
+    }
+    constexpr long saturated = 1'000'000;
+    long exponent = 0;
+    bool negative = false;
+    if (i < number.size()) {
+        ++i;
+        if (i < number.size() && (number[i] == '+' || number[i] == '-'))
+            negative = number[i++] == '-';
+        for (; i < number.size() && isDigit(number[i]); ++i)
+            exponent = std::min(saturated, exponent * 10 + (number[i] - '0'));
+    }
+    return position + (negative ? -exponent : exponent) > 0;
+}
+
+// Reads sign, digits, fraction and exponent that fill `number` exactly. A number too large to
+// hold reads as infinity, never as zero, so that every range check refuses it.
+std::optional<double> readDecimal(std::string_view number)
+{
+    bool negative = false;
+    if (!number.empty() && (number.front() == '+' || number.front() == '-')) {
+        negative = number.front() == '-';
+        number.remove_prefix(1);
+    }
+    // from_chars would also take "inf" and "nan".
+    if (number.empty() || !(isDigit(number.front()) || number.front() == '.'))
         return std::nullopt;
-    return value;
+    double value = 0;
+    const auto *end = number.data() + number.size();
+    const auto [ptr, ec] = std::from_chars(number.data(), end, value, std::chars_format::general);
+    if (ptr != end || (ec != std::errc{} && ec != std::errc::result_out_of_range))
+        return std::nullopt;
+    if (ec == std::errc::result_out_of_range)
+        value = beyondLargest(number) ? std::numeric_limits<double>::infinity() : 0.0;
+    return negative ? -value : value;
 }
 
 } // namespace
@@ -106,7 +150,7 @@ double lenientNumber(std::string_view text)
     }
     if (!mantissa)
         return 0;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         std::string exponent = "e";
         ++i;
         skip();
@@ -119,33 +163,25 @@ double lenientNumber(std::string_view text)
             number += exponent;
         }
     }
-    if (number.front() == '+')
-        number.erase(0, 1);
-    double value = 0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
-        // Too large to hold reads as infinity, too small as zero; callers refuse infinity.
-        const bool tiny = number.find("e-") != std::string::npos;
-        const bool negative = number.front() == '-';
-        if (tiny)
-            return 0;
-        return negative ? -std::numeric_limits<double>::infinity()
-                        : std::numeric_limits<double>::infinity();
-    }
-    return value;
+    return readDecimal(number).value_or(0);
 }
 
-std::optional<std::uint32_t> wholeNumber(std::string_view text)
+std::optional<double> decimalNumber(std::string_view text)
 {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
         text.remove_prefix(1);
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
         text.remove_suffix(1);
-    const auto value = exactDecimal(text);
+    return readDecimal(text);
+}
+
+std::optional<std::uint32_t> wholeNumber(std::string_view text)
+{
+    const auto value = decimalNumber(text);
     if (!value)
         return std::nullopt;
     const double whole = roundHalfEven(*value);
-    if (whole < 0 || whole > std::numeric_limits<std::int32_t>::max())
+    if (!(whole >= 0 && whole <= std::numeric_limits<std::int32_t>::max()))
         return std::nullopt;
     return static_cast<std::uint32_t>(whole);
 }

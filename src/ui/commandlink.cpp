@@ -4,6 +4,7 @@
 #include "ui/messages.h"
 
 #include <QLineEdit>
+#include <QListWidget>
 
 namespace ui {
 
@@ -29,5 +30,13 @@ BoxEntry::BoxEntry(const QLineEdit *box)
     : label(box->accessibleName().toStdString())
     , text(box->text().toStdString())
 {}
+
+BoxEntry::BoxEntry(const QListWidget *list)
+    : label(list->accessibleName().toStdString())
+{
+    const auto selected = list->selectedItems();
+    if (!selected.isEmpty())
+        text = selected.front()->text().toStdString();
+}
 
 } // namespace ui

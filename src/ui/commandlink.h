@@ -8,6 +8,7 @@
 #include <string>
 
 class QLineEdit;
+class QListWidget;
 
 namespace ui {
 
@@ -45,6 +46,8 @@ void transmit(CommandLink &link, Messages &messages,
 struct BoxEntry
 {
     explicit BoxEntry(const QLineEdit *box);
+    // A list's selected item, empty when none is selected, with the list's label.
+    explicit BoxEntry(const QListWidget *list);
     operator protocol::Entry() const { return {label, text}; }
 
     std::string label;

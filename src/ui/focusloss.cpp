@@ -11,7 +11,7 @@ namespace {
 class FocusLossFilter final : public QObject
 {
 public:
-    FocusLossFilter(QWidget *box, std::function<void()> check)
+    FocusLossFilter(QWidget *box, std::function<void(Qt::FocusReason)> check)
         : QObject(box)
         , m_check(std::move(check))
     {
@@ -24,18 +24,23 @@ protected:
         if (event->type() == QEvent::FocusOut) {
             const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
             if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-                m_check();
+                m_check(reason);
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    std::function<void()> m_check;
+    std::function<void(Qt::FocusReason)> m_check;
 };
 
 } // namespace
 
 void onFocusLoss(QWidget *box, std::function<void()> check)
+{
+    new FocusLossFilter(box, [check = std::move(check)](Qt::FocusReason) { check(); });
+}
+
+void onFocusLoss(QWidget *box, std::function<void(Qt::FocusReason)> check)
 {
     new FocusLossFilter(box, std::move(check));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <Qt>
+
 #include <functional>
 
 class QWidget;
@@ -11,5 +13,7 @@ namespace ui {
 // a loss: otherwise the box the focus had just reached would run its own check while the
 // first check's message shows, and the checks would cascade.
 void onFocusLoss(QWidget *box, std::function<void()> check);
+// The same, for a check that needs to know how the focus left: a mouse press, a key, ...
+void onFocusLoss(QWidget *box, std::function<void(Qt::FocusReason)> check);
 
 } // namespace ui

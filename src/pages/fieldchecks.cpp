@@ -1,0 +1,104 @@
+#include "pages/fieldchecks.h"
+
+#include "pages/pagecontrols.h"
+#include "protocol/numbers.h"
+#include "ui/focusloss.h"
+#include "ui/messages.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QEvent>
+#include <QLineEdit>
+#include <QPointer>
+
+#include <limits>
+
+namespace pages {
+
+namespace {
+
+constexpr const char *invalidValue = "Invalid Value";
+constexpr const char *outOfBounds = "Out of bounds value!";
+constexpr const char *stepRange = "Must be between 1 and 9";
+constexpr double anyLength = -std::numeric_limits<double>::infinity();
+
+// clang-format off
+constexpr FieldCheck checks[] = {
+    {"txtbarx",     FieldRule::Range,    0,         255, "",          invalidValue, "20"},
+    {"txtbary",     FieldRule::Range,    0,         255, "",          invalidValue, "20"},
+    {"txtXaxisx",   FieldRule::Range,    0,         255, "",          invalidValue, "16"},
+    {"txtXaxisy",   FieldRule::Range,    0,         255, "",          invalidValue, "56"},
+    {"txtYAxisx",   FieldRule::Range,    0,         255, "",          invalidValue, "16"},
+    {"txtYAxisy",   FieldRule::Range,    0,         255, "",          invalidValue, "10"},
+    {"txtXaxisLen", FieldRule::Range,    anyLength, 255, "txtXaxisx", outOfBounds,  "0"},
+    {"txtYAxisLen", FieldRule::Range,    anyLength, 255, "txtYAxisy", outOfBounds,  "0"},
+    {"txtrs1",      FieldRule::Range,    1,         9,   "",          stepRange,    "1"},
+    {"txtPutChrx",  FieldRule::NotEmpty, 0,         0,   "",          "",           "0"},
+    {"txtPutchry",  FieldRule::NotEmpty, 0,         0,   "",          "",           "0"},
+};
+// clang-format on
+
+double numberOf(const QLineEdit *box)
+{
+    return box ? protocol::lenientNumber(box->text().toStdString()) : 0;
+}
+
+bool holds(const FieldCheck &check, const QLineEdit *box, const QLineEdit *start)
+{
+    if (check.rule == FieldRule::NotEmpty)
+        return !box->text().isEmpty();
+    const double value = numberOf(box) + numberOf(start);
+    return value >= check.low && value <= check.high; // false for a sum of opposite infinities
+}
+
+// Eats the mouse press that is on its way to `button` and goes away with it. Deleted when
+// control returns to the event loop in case no press comes.
+class SwallowPress final : public QObject
+{
+public:
+    explicit SwallowPress(QAbstractButton *button)
+        : QObject(button)
+    {
+        button->installEventFilter(this);
+        deleteLater();
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::MouseButtonPress)
+            return QObject::eventFilter(watched, event);
+        watched->removeEventFilter(this);
+        return true;
+    }
+};
+
+} // namespace
+
+std::span<const FieldCheck> fieldChecks()
+{
+    return checks;
+}
+
+void installFieldChecks(QWidget &pages, ui::Messages &messages)
+{
+    for (const FieldCheck &check : checks) {
+        QLineEdit *box = control<QLineEdit>(pages, check.box);
+        const QLineEdit *start = *check.start ? control<QLineEdit>(pages, check.start) : nullptr;
+        ui::onFocusLoss(box, [&check, box, start, &messages](Qt::FocusReason reason) {
+            if (holds(check, box, start))
+                return;
+            if (*check.message) {
+                // The press that moved the focus is still on its way to the widget it reached.
+                QPointer<QAbstractButton> pressed
+                        = qobject_cast<QAbstractButton *>(QApplication::focusWidget());
+                messages.show(QString::fromUtf8(check.message));
+                if (pressed && reason == Qt::MouseFocusReason)
+                    new SwallowPress(pressed);
+            }
+            box->setText(QString::fromUtf8(check.reset));
+        });
+    }
+}
+
+} // namespace pages
