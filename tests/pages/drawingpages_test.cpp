@@ -44,7 +44,7 @@ TEST_F(DrawingPages, WithThePortClosedOnlyTheGuardSpeaks)
     EXPECT_EQ(textOf("txmText"), "typed");
 }
 
-TEST_F(DrawingPages, AnEntryThatCannotBeEncodedIsNamedAndNothingIsSent)
+TEST_F(DrawingPages, ARefusedEntryShowsOneMessageSendsNothingAndChangesNoBox)
 {
     const struct
     {
@@ -54,6 +54,7 @@ TEST_F(DrawingPages, AnEntryThatCannotBeEncodedIsNamedAndNothingIsSent)
             {"txtSr", "-1", "cmdSquare", "Diag Length needs a whole number from 0 up"},
             {"txtX1", "", "cmdRect", "Top Left X needs a whole number from 0 up"},
             {"txtLy2", "x", "cmdLine", "End Y2 needs a whole number from 0 up"},
+            {"txtLx1", "200", "cmdLine", "Invalid Entry - Try again"},
             {"txtbarwidth", "-30", "cmdbar",
              "Top Left Y plus Width needs a whole number from 0 up"},
     };
@@ -105,16 +106,6 @@ TEST_F(DrawingPages, ClearFollowsFillButItsTickCountsWhileDisabled)
     press("chkfill");
     press("cmdRect");
     EXPECT_EQ(sent(), "]r]007f003f]1]0101");
-}
-
-TEST_F(DrawingPages, LineRefusesAnEndBeforeItsBeginning)
-{
-    setText("txtLx1", "100");
-    setText("txtLx2", "20");
-    press("cmdLine");
-    EXPECT_EQ(messages.texts, QStringList{"Invalid Entry - Try again"});
-    EXPECT_EQ(sent(), "");
-    EXPECT_EQ(textOf("txtLx1"), "100");
 }
 
 TEST_F(DrawingPages, BarOrientationSetsTheCaptionAndWhichExtentRunsAlongX)

@@ -46,146 +46,76 @@ TEST(ShapeFrame, LeadThenCentreAndSizeAsHexFields)
                 row.out, std::string(1, row.letter) + " " + row.x + " " + row.y);
 }
 
-TEST(RectangleFrame, CorrectsCornersIntoRangeAndWritesTheStepInDecimal)
+using Corners = std::array<std::string, 4>; // x1, x2, y1, y2
+
+protocol::RectangleFrame rectangle(const Corners &corners, const char *step = "1",
+                                   bool fill = false, bool clear = false)
+{
+    return protocol::rectangleFrame({{"Top Left X", corners[0]},
+                                     {"Bottom Rt X", corners[1]},
+                                     {"Top Left Y", corners[2]},
+                                     {"Bottom Rt Y", corners[3]},
+                                     {"Step 1-9", step},
+                                     fill,
+                                     clear});
+}
+
+const Corners defaultCorners = {"0", "127", "0", "63"};
+
+TEST(RectangleFrame, CornersAreCorrectedIntoRangeAndSentSo)
 {
     const struct
     {
-        const char *x1, *x2, *y1, *y2, *step;
-        bool fill, clear;
-        Expected out;
-        std::array<std::string, 4> corners;
+        Corners in;
+        const char *frame;
+        Corners out;
     } rows[] = {
-            {"0",
-             "127",
-             "0",
-             "63",
-             "1",
-             false,
-             false,
-             {"]r]007f003f]1]0000"},
-             {"0", "127", "0", "63"}},
-            {"0",
-             "300",
-             "-5",
-             "63",
-             "1",
-             false,
-             false,
-             {"]r]00ff003f]1]0000"},
-             {"0", "255", "0", "63"}},
-            {"999",
-             "127",
-             "0",
-             "63",
-             "1",
-             false,
-             false,
-             {"]r]ff7f003f]1]0000"},
-             {"255", "127", "0", "63"}},
-            {"2.5",
-             "127",
-             "1.5",
-             "63",
-             "1",
-             false,
-             false,
-             {"]r]027f023f]1]0000"},
-             {"2.5", "127", "1.5", "63"}},
-            {"0",
-             "127",
-             "0",
-             "1e9",
-             "1",
-             false,
-             false,
-             {"]r]007f00ff]1]0000"},
-             {"0", "127", "0", "255"}},
-            {"0",
-             "127",
-             "0",
-             "63",
-             "1",
-             true,
-             true,
-             {"]r]007f003f]1]0101"},
-             {"0", "127", "0", "63"}},
-            {"0",
-             "127",
-             "0",
-             "63",
-             "1",
-             false,
-             true,
-             {"]r]007f003f]1]0001"},
-             {"0", "127", "0", "63"}},
-            {"0",
-             "127",
-             "0",
-             "63",
-             "2.5",
-             false,
-             false,
-             {"]r]007f003f]2.5]0000"},
-             {"0", "127", "0", "63"}},
-            {"0",
-             "127",
-             "0",
-             "63",
-             "abc",
-             false,
-             false,
-             {"]r]007f003f]0]0000"},
-             {"0", "127", "0", "63"}},
-            {"0",
-             "127",
-             "0",
-             "63",
-             "1.333333333333333333",
-             false,
-             false,
-             {"]r]007f003f]1.33333333333333]0000"},
-             {"0", "127", "0", "63"}},
-            {"999",
-             "abc",
-             "0",
-             "63",
-             "1",
-             false,
-             false,
-             {"", "Bottom Rt X needs a whole number from 0 up"},
-             {}},
-            {"0",
-             "127",
-             "",
-             "63",
-             "1",
-             false,
-             false,
-             {"", "Top Left Y needs a whole number from 0 up"},
-             {}},
-            {"0",
-             "127",
-             "0",
-             "63",
-             "9e999",
-             false,
-             false,
-             {"", "Step 1-9 needs a whole number from 1 to 9"},
-             {}},
+            // clang-format off
+            {defaultCorners,              "]r]007f003f]1]0000", defaultCorners},
+            {{"0", "300", "-5", "63"},    "]r]00ff003f]1]0000", {"0", "255", "0", "63"}},
+            {{"999", "127", "0", "63"},   "]r]ff7f003f]1]0000", {"255", "127", "0", "63"}},
+            {{"2.5", "127", "1.5", "63"}, "]r]027f023f]1]0000", {"2.5", "127", "1.5", "63"}},
+            {{"0", "127", "0", "1e9"},    "]r]007f00ff]1]0000", {"0", "127", "0", "255"}},
+            // clang-format on
     };
     for (const auto &row : rows) {
-        const auto result = protocol::rectangleFrame({{"Top Left X", row.x1},
-                                                      {"Bottom Rt X", row.x2},
-                                                      {"Top Left Y", row.y1},
-                                                      {"Bottom Rt Y", row.y2},
-                                                      {"Step 1-9", row.step},
-                                                      row.fill,
-                                                      row.clear});
-        const std::string name = std::string(row.x1) + " " + row.x2 + " " + row.y1 + " " + row.y2
-                                 + " step " + row.step;
-        expectEncoded(result.encoded, row.out, name);
-        EXPECT_EQ(result.corners, row.corners) << name;
+        const auto result = rectangle(row.in);
+        expectEncoded(result.encoded, {row.frame}, row.in[0] + " " + row.in[1]);
+        EXPECT_EQ(result.corners, row.out) << row.in[0] << " " << row.in[1];
     }
+}
+
+TEST(RectangleFrame, StepInDecimalThenTheFillAndClearFlags)
+{
+    const struct
+    {
+        const char *step;
+        bool fill, clear;
+        Expected out;
+    } rows[] = {
+            // clang-format off
+            {"2.5",                  false, false, {"]r]007f003f]2.5]0000"}},
+            {"abc",                  false, false, {"]r]007f003f]0]0000"}},
+            {"1.333333333333333333", false, false, {"]r]007f003f]1.33333333333333]0000"}},
+            {"1",                    true,  true,  {"]r]007f003f]1]0101"}},
+            {"1",                    false, true,  {"]r]007f003f]1]0001"}},
+            {"9e999",                false, false, {"", "Step 1-9 needs a whole number from 1 to 9"}},
+            // clang-format on
+    };
+    for (const auto &row : rows)
+        expectEncoded(rectangle(defaultCorners, row.step, row.fill, row.clear).encoded, row.out,
+                      row.step);
+}
+
+TEST(RectangleFrame, ACornerThatIsNoNumberRefusesAllAndCorrectsNothing)
+{
+    for (const Corners &in : {Corners{"999", "abc", "0", "63"}, Corners{"0", "127", "", "63"}}) {
+        const auto result = rectangle(in);
+        EXPECT_FALSE(result.encoded.ok()) << in[1] << in[2];
+        EXPECT_EQ(result.corners, Corners{}) << in[1] << in[2];
+    }
+    EXPECT_EQ(rectangle({"999", "abc", "0", "63"}).encoded.refusal,
+              "Bottom Rt X needs a whole number from 0 up");
 }
 
 TEST(LineFrame, BothXThenBothYAndTheEndNeverBeforeTheBeginning)
@@ -218,6 +148,7 @@ TEST(BarFrame, FarEdgesAreStartPlusTheExtentThatRunsThatWay)
         const char *step;
         Expected out;
     } rows[] = {
+            // clang-format off
             {"20", "20", "36", "5", false, "1", {"]b]14381419]1"}},
             {"20", "20", "36", "5", true, "1", {"]b]14191438]1"}},
             {"100", "10", "40", "8", true, "1", {"]b]646c0a32]1"}},
@@ -225,14 +156,10 @@ TEST(BarFrame, FarEdgesAreStartPlusTheExtentThatRunsThatWay)
             {"20", "20", "abc", "5", false, "1", {"]b]14141419]1"}},   // an extent reads 0
             {"20", "20", "1.5", "2.5", false, "1", {"]b]14161416]1"}}, // sums round to even
             {"abc", "20", "36", "5", false, "1", {"", "Top Left X needs a whole number from 0 up"}},
-            {"20",
-             "20",
-             "36",
-             "-30",
-             false,
-             "1",
+            {"20", "20", "36", "-30", false, "1",
              {"", "Top Left Y plus Width needs a whole number from 0 up"}},
             {"20", "20", "36", "5", false, "", {"", "Step by needs a whole number from 0 up"}},
+            // clang-format on
     };
     for (const auto &row : rows)
         expectEncoded(protocol::barFrame({{"Top Left X", row.x},
