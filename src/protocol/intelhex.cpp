@@ -1,6 +1,7 @@
 #include "protocol/intelhex.h"
 
 #include "protocol/hexbytes.h"
+#include "protocol/textlines.h"
 
 #include <algorithm>
 #include <optional>
@@ -49,18 +50,6 @@ void appendRecord(std::string &text, std::uint16_t address, RecordType type,
 std::string dataBytes(std::size_t count)
 {
     return std::to_string(count) + (count == 1 ? " data byte" : " data bytes");
-}
-
-std::string_view trimmed(std::string_view line)
-{
-    const auto blank = [](char c) {
-        return c == ' ' || c == '\t' || c == '\r';
-    };
-    while (!line.empty() && blank(line.front()))
-        line.remove_prefix(1);
-    while (!line.empty() && blank(line.back()))
-        line.remove_suffix(1);
-    return line;
 }
 
 struct Record
@@ -222,15 +211,8 @@ std::string writeIntelHex(const MemoryImage &image)
 HexReading readIntelHex(std::string_view text)
 {
     Reader reader;
-    std::size_t number = 0;
-    while (!text.empty()) {
-        const auto end = text.find('\n');
-        const std::string_view line = trimmed(text.substr(0, end));
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        ++number;
-        if (line.empty())
-            continue;
-        const auto refused = [&](const std::string &why) {
+    for (const auto &[number, line] : nonBlankLines(text)) {
+        const auto refused = [number = number](const std::string &why) {
             return HexReading{{}, "Line " + std::to_string(number) + " " + why, number};
         };
         if (reader.ended())
