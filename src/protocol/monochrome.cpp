@@ -115,6 +115,8 @@ Bitmap ordered(const GreyImage &image)
 
 GreyImage place(const GreyImage &picture, int width, int height, Placement placement)
 {
+    width = std::max(0, width);
+    height = std::max(0, height);
     GreyImage canvas{width, height, std::vector<std::uint8_t>(indexOf(0, height, width), white)};
     if (picture.width <= 0 || picture.height <= 0 || width <= 0 || height <= 0)
         return canvas;

@@ -96,7 +96,6 @@ TEST_F(SendScriptTest, UsageAndPortErrorsExitTwo)
     } rows[] = {
             {{"--send", dir.filePath("missing.txt"), "--port", port()}, "cannot read"},
             {{"--send", file, "--port", "1=/nonexistent/tty"}, "cannot open port 1"},
-            {{"--send", file, "--delay", "soon"}, "--delay takes"},
     };
     for (const auto &row : rows) {
         const Outcome run = sketra(row.args);
