@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "app/options.h"
+#include "app/scriptrunner.h"
 #include "board/boardwindow.h"
 #include "board/simulatedboard.h"
 #include "serial/qtserialport.h"
@@ -12,6 +13,10 @@
 
 int main(int argc, char *argv[])
 {
+    // A script run needs no window, so no display either.
+    if (app::asksForScript(argc, argv))
+        return app::scriptMain(argc, argv);
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sketra"));
     QApplication::setApplicationVersion(QStringLiteral("1.3.1"));

@@ -1,5 +1,8 @@
 #include "app/options.h"
 
+#include "protocol/linesettings.h"
+#include "protocol/numbers.h"
+
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
@@ -40,7 +43,35 @@ Options parseOptions(const QStringList &arguments)
             QStringLiteral("board-timing"),
             QStringLiteral("With --simulate: the board has a real one's receive buffer and "
                            "speed, so characters sent too fast are lost."));
-    parser.addOptions({help, version, port, simulate, boardTiming});
+    const QCommandLineOption send(
+            QStringLiteral("send"),
+            QStringLiteral("Without a window: open the port (port 1, or the one given with "
+                           "--port), send each non-blank line of FILE as one frame, print what "
+                           "the board answers and wait for its \"Ready:\" after each. \"-\" "
+                           "reads standard input. Exits 0 when every frame was answered, 1 when "
+                           "one was not, 2 on a usage or port error."),
+            QStringLiteral("FILE"));
+    const QCommandLineOption settings(
+            QStringLiteral("settings"),
+            QStringLiteral("With --send: the port's settings (default 19200,n,8,1)."),
+            QStringLiteral("SETTINGS"));
+    const QCommandLineOption delay(
+            QStringLiteral("delay"),
+            QStringLiteral("With --send: milliseconds to pause before each wait character "
+                           "(default 20)."),
+            QStringLiteral("MS"));
+    const QCommandLineOption waitChar(
+            QStringLiteral("wait-char"),
+            QStringLiteral("With --send: the character to pause before (default ]; empty: no "
+                           "pauses)."),
+            QStringLiteral("CHAR"));
+    const QCommandLineOption timeout(
+            QStringLiteral("timeout"),
+            QStringLiteral("With --send: give a frame up when the board has been quiet this "
+                           "many milliseconds without answering it (default 5000)."),
+            QStringLiteral("MS"));
+    parser.addOptions(
+            {help, version, port, simulate, boardTiming, send, settings, delay, waitChar, timeout});
 
     if (!parser.parse(arguments))
         return stop(2, parser.errorText() + QLatin1Char('\n'));
@@ -62,6 +93,53 @@ Options parseOptions(const QStringList &arguments)
             return stop(2, QStringLiteral("--port takes N=DEVICE with N from 1 to 4, not \"%1\"\n")
                                    .arg(value));
         options.ports[match.captured(1).toInt()] = match.captured(2);
+    }
+
+    const QList<QCommandLineOption> scriptOnly = {settings, delay, waitChar, timeout};
+    if (!parser.isSet(send)) {
+        for (const auto &option : scriptOnly) {
+            if (parser.isSet(option))
+                return stop(2, QStringLiteral("--%1 goes with --send\n").arg(option.names()[0]));
+        }
+        return options;
+    }
+    options.sendFile = parser.value(send);
+    if (options.simulate)
+        return stop(2, QStringLiteral("--send does not take --simulate: run sketra-board and "
+                                      "give its terminal with --port\n"));
+    if (options.ports.size() > 1)
+        return stop(2, QStringLiteral("--send opens one port: give --port once\n"));
+    if (parser.isSet(settings)) {
+        options.settings = parser.value(settings);
+        if (!protocol::parseLineSettings(options.settings.toStdString()))
+            return stop(2, QStringLiteral("--settings takes a settings string such as "
+                                          "19200,n,8,1, not \"%1\"\n")
+                                   .arg(options.settings));
+    }
+    const struct
+    {
+        const QCommandLineOption &option;
+        std::uint32_t lowest;
+        int &value;
+    } durations[] = {{delay, 0, options.delayMs}, {timeout, 1, options.timeoutMs}};
+    for (const auto &duration : durations) {
+        if (!parser.isSet(duration.option))
+            continue;
+        const QString text = parser.value(duration.option);
+        const auto ms = protocol::wholeNumber(text.toStdString());
+        if (!ms || *ms < duration.lowest)
+            return stop(2, QStringLiteral("--%1 takes a whole number of milliseconds from %2 up, "
+                                          "not \"%3\"\n")
+                                   .arg(duration.option.names()[0])
+                                   .arg(duration.lowest)
+                                   .arg(text));
+        duration.value = static_cast<int>(*ms);
+    }
+    if (parser.isSet(waitChar)) {
+        options.waitChar = parser.value(waitChar);
+        if (options.waitChar.size() > 1)
+            return stop(2, QStringLiteral("--wait-char takes one character or none, not \"%1\"\n")
+                                   .arg(options.waitChar));
     }
     return options;
 }

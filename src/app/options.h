@@ -11,7 +11,13 @@ struct Options
     QMap<int, QString> ports; // --port N=DEVICE
     bool simulate = false;    // --simulate: port 1 is a simulated board
     bool boardTiming = false; // --board-timing: that board keeps a real one's pace
-    bool exitNow = false;     // --help or --version answered, or the options were wrong
+    // --send FILE: send each line of FILE ("-": standard input) as a frame, without a window.
+    QString sendFile;
+    QString settings = QStringLiteral("19200,n,8,1"); // --settings
+    int delayMs = 20;                                 // --delay
+    QString waitChar = QStringLiteral("]");           // --wait-char
+    int timeoutMs = 5000;                             // --timeout: the longest quiet per frame
+    bool exitNow = false; // --help or --version answered, or the options were wrong
     int exitCode = 0;
     QString output; // what to print before exiting
 };

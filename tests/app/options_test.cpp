@@ -59,3 +59,59 @@ TEST(Options, HelpVersionAndMistakesEndTheProgram)
 }
 
 } // namespace
+
+namespace {
+
+TEST(Options, SendTakesItsPacingAndOnePort)
+{
+    const auto plain = parse({"--send", "frames.txt"});
+    EXPECT_FALSE(plain.exitNow);
+    EXPECT_EQ(plain.sendFile, "frames.txt");
+    EXPECT_EQ(plain.settings, "19200,n,8,1");
+    EXPECT_EQ(plain.delayMs, 20);
+    EXPECT_EQ(plain.waitChar, "]");
+    EXPECT_EQ(plain.timeoutMs, 5000);
+
+    const auto set = parse({"--send=-", "--port", "2=/dev/pts/9", "--settings", "9600,e,7,2",
+                            "--delay", "200", "--wait-char", "", "--timeout", "800"});
+    EXPECT_FALSE(set.exitNow) << set.output.toStdString();
+    EXPECT_EQ(set.sendFile, "-");
+    EXPECT_EQ(set.ports.value(2), "/dev/pts/9");
+    EXPECT_EQ(set.settings, "9600,e,7,2");
+    EXPECT_EQ(set.delayMs, 200);
+    EXPECT_EQ(set.waitChar, "");
+    EXPECT_EQ(set.timeoutMs, 800);
+}
+
+TEST(Options, SendMistakesAreUsageErrors)
+{
+    const struct
+    {
+        QStringList args;
+        const char *says;
+    } rows[] = {
+            {{"--send"}, "Missing value after '--send'"},
+            {{"--delay", "5"}, "--delay goes with --send"},
+            {{"--timeout", "5"}, "--timeout goes with --send"},
+            {{"--send", "f", "--simulate"}, "--send does not take --simulate"},
+            {{"--send", "f", "--port", "1=/a", "--port", "2=/b"}, "give --port once"},
+            {{"--send", "f", "--settings", "fast"}, "not \"fast\""},
+            {{"--send", "f", "--delay", "-1"},
+             "--delay takes a whole number of milliseconds "
+             "from 0 up, not \"-1\""},
+            {{"--send", "f", "--delay", "x"}, "not \"x\""},
+            {{"--send", "f", "--timeout", "0"},
+             "--timeout takes a whole number of milliseconds "
+             "from 1 up, not \"0\""},
+            {{"--send", "f", "--wait-char", "]]"}, "one character or none"},
+    };
+    for (const auto &row : rows) {
+        const auto options = parse(row.args);
+        EXPECT_TRUE(options.exitNow) << row.args.join(' ').toStdString();
+        EXPECT_EQ(options.exitCode, 2) << row.args.join(' ').toStdString();
+        EXPECT_TRUE(options.output.contains(row.says)) << options.output.toStdString();
+    }
+    EXPECT_TRUE(parse({"--help"}).output.contains("--send <FILE>"));
+}
+
+} // namespace

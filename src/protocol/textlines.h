@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+namespace protocol {
+
+struct NumberedLine
+{
+    std::size_t number = 0; // from 1, as an editor counts lines
+    std::string_view text;
+
+    bool operator==(const NumberedLine &) const = default;
+};
+
+// The lines of a text that hold more than blanks, without their line ends (LF or CR LF) and
+// the spaces and tabs around them. They point into the text.
+std::vector<NumberedLine> nonBlankLines(std::string_view text);
+
+} // namespace protocol

@@ -1,0 +1,131 @@
+// The script runner on a fake port and clock: what reaches the wire, what is printed, and the
+// exit status.
+#include "app/scriptrunner.h"
+#include "support/fakeport.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+using app::ReplyCheck;
+using app::ScriptFrame;
+
+TEST(ScriptFrames, AreTheNonBlankLinesWithTheirNumbers)
+{
+    const std::vector<ScriptFrame> frames
+            = app::scriptFrames("]k\r\n\r\n  ]c]402014 \t\n \n]d]4020");
+    const std::vector<ScriptFrame> expected = {{1, "]k"}, {3, "]c]402014"}, {5, "]d]4020"}};
+    EXPECT_EQ(frames, expected);
+    EXPECT_TRUE(app::scriptFrames("\n \r\n").empty());
+}
+
+TEST(CheckReply, FindsReadyOrAWholeErrorLineWhicheverComesFirst)
+{
+    using State = ReplyCheck::State;
+    const struct
+    {
+        const char *received;
+        State state;
+        std::size_t length;
+    } rows[] = {
+            {"", State::Pending, 0},
+            {"Read", State::Pending, 0},
+            {"Ready:", State::Ready, 6},
+            {"ffffReady:\r", State::Ready, 11},
+            {"Ready:\r\nReady:\r", State::Ready, 8},
+            {"Error: frame cut short: ]c]40", State::Pending, 0},
+            {"Error: frame cut short: ]c]40\r", State::Refused, 30},
+            {"Error: a\rReady:\r", State::Refused, 9},
+            {"Ready:\rError: a\r", State::Ready, 7},
+    };
+    for (const auto &row : rows) {
+        const ReplyCheck check = app::checkReply(row.received);
+        EXPECT_EQ(check.state, row.state) << row.received;
+        EXPECT_EQ(check.length, row.length) << row.received;
+    }
+}
+
+struct ScriptRunnerTest : ::testing::Test
+{
+    testing_support::FakeClock clock;
+    testing_support::FakePort port{clock};
+    std::ostringstream out, err;
+    app::ScriptRunner runner{port, clock, out, err};
+    const std::vector<ScriptFrame> three = {{1, "]k"}, {2, "]c]402014"}, {4, "]d]4020"}};
+};
+
+TEST_F(ScriptRunnerTest, ExitsNaughtWhenEveryFrameWasAnsweredAndPrintsTheAnswers)
+{
+    port.incoming = "Ready:\rffReady:\r\nReady:\r";
+    EXPECT_EQ(runner.run(three, {}), 0);
+    EXPECT_EQ(port.wire(), "]k]c]402014]d]4020");
+    EXPECT_EQ(out.str(), "Ready:\nffReady:\nReady:\n");
+    EXPECT_EQ(err.str(), "");
+    EXPECT_FALSE(port.isOpen());
+}
+
+TEST_F(ScriptRunnerTest, ExitsOneNamingTheFirstLineNotAnsweredAndSendsNothingAfterIt)
+{
+    const struct
+    {
+        const char *incoming;
+        const char *wire;
+        const char *says;
+    } rows[] = {
+            {"Ready:\rError: expected a hex digit: ]c]402014\r", "]k]c]402014",
+             "sketra: line 2 (]c]402014) was refused by the board\n"},
+            {"Ready:\rReady:\r", "]k]c]402014]d]4020",
+             "sketra: line 4 (]d]4020) was not answered: no \"Ready:\" within 5000 ms\n"},
+            {"Ready:\rReady", "]k]c]402014",
+             "sketra: line 2 (]c]402014) was not answered: no \"Ready:\" within 5000 ms\n"},
+    };
+    for (const auto &row : rows) {
+        testing_support::FakeClock fakeClock;
+        testing_support::FakePort fakePort{fakeClock};
+        std::ostringstream printed, reasons;
+        app::ScriptRunner script(fakePort, fakeClock, printed, reasons);
+        fakePort.incoming = row.incoming;
+        EXPECT_EQ(script.run(three, {}), 1) << row.incoming;
+        EXPECT_EQ(fakePort.wire(), row.wire);
+        EXPECT_EQ(reasons.str(), row.says);
+        EXPECT_TRUE(printed.str().ends_with("\n")) << printed.str();
+    }
+}
+
+TEST_F(ScriptRunnerTest, WaitsForTheTimeoutOfQuietAfterTheFrame)
+{
+    EXPECT_EQ(runner.run({{1, "]k"}}, {20, "]", std::chrono::milliseconds(300)}), 1);
+    EXPECT_GE(clock.elapsed().count(), 320);
+    EXPECT_LT(clock.elapsed().count(), 340);
+}
+
+TEST_F(ScriptRunnerTest, PacesEachFrameAsSendDoes)
+{
+    port.incoming = "Ready:\r";
+    EXPECT_EQ(runner.run({{1, "]c]402014"}}, {35, "]", std::chrono::milliseconds(300)}), 0);
+    EXPECT_EQ(port.schedule(), "<35>]c<35>]402014");
+}
+
+TEST_F(ScriptRunnerTest, ExitsTwoWhenThePortCannotOpenOrRefusesAWrite)
+{
+    port.openResult = serial::PortResult::failure("/dev/ttyUSB0: Permission denied",
+                                                  "Add your user to the group dialout.");
+    port.setPortNumber(3);
+    EXPECT_EQ(runner.run(three, {}), 2);
+    EXPECT_EQ(err.str(), "sketra: cannot open port 3: /dev/ttyUSB0: Permission denied\n"
+                         "Add your user to the group dialout.\n");
+    EXPECT_TRUE(port.written.empty());
+
+    testing_support::FakePort refusing{clock};
+    refusing.refuseWritesAfter = 4;
+    std::ostringstream reasons;
+    app::ScriptRunner script(refusing, clock, out, reasons);
+    refusing.incoming = "Ready:\r";
+    EXPECT_EQ(script.run(three, {}), 2);
+    EXPECT_EQ(reasons.str(),
+              "sketra: line 2 (]c]402014): the port refused a write: Input/output error\n");
+}
+
+} // namespace
