@@ -1,5 +1,6 @@
 #include "pages/drawingpages.h"
 
+#include "pages/pointpages.h"
 #include "ui/commandlink.h"
 #include "ui/messages.h"
 #include "ui/pagetabs.h"
@@ -9,8 +10,8 @@ namespace pages {
 DrawingPages::DrawingPages(ui::PageTabs &tabs, ui::CommandLink &link, ui::Messages &messages)
     : QObject(&tabs)
 {
-    Q_UNUSED(link);
-    Q_UNUSED(messages);
+    attachDotPages(tabs, link, messages);
+    attachStringPages(tabs, link, messages);
 }
 
 } // namespace pages

@@ -1,53 +1,13 @@
 // The whole program against the simulated board: the real main window, the production Qt
 // port, a pseudo-terminal, and the board's firmware drawing on its LCD.
-#include "app/mainwindow.h"
-#include "board/simulatedboard.h"
-#include "serial/qtserialport.h"
-#include "support/recordingmessages.h"
+#include "app/boardfixture.h"
 #include "ui/receivewindow.h"
 
-#include <QAbstractButton>
 #include <QLineEdit>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace {
 
-struct SimulatedBoardTest : ::testing::Test
-{
-    board::SimulatedBoard board;
-    std::unique_ptr<serial::QtSerialPort> port;
-    testing_support::RecordingMessages messages;
-    std::unique_ptr<app::Main> main;
-
-    void SetUp() override
-    {
-        std::string error;
-        ASSERT_TRUE(board.start(&error)) << error;
-        serial::PortMap map;
-        map.assign(1, QString::fromStdString(board.devicePath()));
-        port = std::make_unique<serial::QtSerialPort>(map);
-        main = std::make_unique<app::Main>(*port, messages);
-        click("cmdCom");
-        ASSERT_TRUE(port->isOpen()) << messages.details.join('\n').toStdString();
-    }
-
-    void click(const char *name)
-    {
-        QTest::mouseClick(main->findChild<QAbstractButton *>(QLatin1String(name)), Qt::LeftButton);
-    }
-
-    // Waits for the receive poll to show `count` replies of the board.
-    QString replies(int count)
-    {
-        (void)QTest::qWaitFor([&] { return main->receivedText().count("Ready:\r\n") >= count; },
-                              5000);
-        return main->receivedText();
-    }
-
-    bool pixel(int x, int y) const { return board.lcdMemory()[(y / 8) * 128 + x] & (1 << (y % 8)); }
-};
+using SimulatedBoardTest = SimulatedBoardFixture;
 
 TEST_F(SimulatedBoardTest, ClearThenTheDefaultCircleLightsItsPixels)
 {
