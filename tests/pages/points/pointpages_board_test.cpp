@@ -22,55 +22,27 @@ struct PageDrawing
     std::vector<Pixel> pixels;
 };
 
+// clang-format off
 const PageDrawing drawings[] = {
-        {"SetDot single", {}, "Command3", 1, {{64, 32, true}, {63, 32, false}, {65, 32, false}}},
-        {"SetDot many across",
-         {},
-         "Command4",
-         20,
-         {{9, 30, false}, {10, 30, true}, {20, 30, true}, {29, 30, true}, {30, 30, false}}},
-        {"SetDot many down",
-         {{"optVert", ""}, {"txtDotnum", "5"}},
-         "Command4",
-         5,
-         {{10, 29, false}, {10, 30, true}, {10, 34, true}, {10, 35, false}, {11, 30, false}}},
-        {"ResetDot", {}, "cmdResetDot", 1, {{64, 32, true}, {64, 33, false}}},
-        // 124 is 0111 1100, bit 0 on top.
-        {"PutByte",
-         {},
-         "cmdPutByte",
-         1,
-         {{10, 11, false}, {10, 12, true}, {10, 16, true}, {10, 17, false}, {11, 12, false}}},
-        // The top row of "A" is .###.
-        {"PutChar",
-         {{"txtPutChrx", "20"}},
-         "cmdPutChr",
-         1,
-         {{20, 10, false}, {21, 10, true}, {23, 10, true}, {24, 10, false}, {20, 13, true}}},
-        {"FillScreen", {}, "cmdFill", 1, {{0, 0, true}, {127, 63, true}, {50, 21, true}}},
-        // "A" at x 1, then ";" drawn as a blank, then "K" (#...#) at x 13.
-        {"Horiz String",
-         {},
-         "cmdH",
-         1,
-         {{2, 32, true},
-          {4, 32, true},
-          {7, 32, false},
-          {9, 32, false},
-          {13, 32, true},
-          {2, 31, false}}},
-        // "V" (#...#) at the top of column 64, "E" (#####) below it.
-        {"Vert String",
-         {{"txtV", "ve"}},
-         "cmdVs",
-         1,
-         {{64, 0, true},
-          {65, 0, false},
-          {68, 0, true},
-          {64, 8, true},
-          {66, 8, true},
-          {64, 16, false}}},
+    {"SetDot single", {}, "Command3", 1, {{64, 32, true}, {63, 32, false}, {65, 32, false}}},
+    {"SetDot many", {}, "Command4", 20, {{9, 30, false}, {10, 30, true}, {29, 30, true}, {30, 30, false}}},
+    {"SetDot many down", {{"optVert", ""}, {"txtDotnum", "5"}}, "Command4", 5,
+     {{10, 29, false}, {10, 30, true}, {10, 34, true}, {10, 35, false}, {11, 30, false}}},
+    {"ResetDot", {}, "cmdResetDot", 1, {{64, 32, true}, {64, 33, false}}},
+    // 124 is 0111 1100, bit 0 on top.
+    {"PutByte", {}, "cmdPutByte", 1, {{10, 11, false}, {10, 12, true}, {10, 16, true}, {10, 17, false}}},
+    // The top row of "A" is .###.
+    {"PutChar", {{"txtPutChrx", "20"}}, "cmdPutChr", 1,
+     {{20, 10, false}, {21, 10, true}, {23, 10, true}, {24, 10, false}, {20, 13, true}}},
+    {"FillScreen", {}, "cmdFill", 1, {{0, 0, true}, {127, 63, true}, {50, 21, true}}},
+    // "A" at x 1, ";" drawn as a blank, "K" (#...#) at x 13.
+    {"Horiz String", {}, "cmdH", 1, {{2, 32, true}, {4, 32, true}, {7, 32, false}, {9, 32, false},
+                                     {13, 32, true}, {2, 31, false}}},
+    // "V" (#...#) at the top of column 64, "E" (#####) below it.
+    {"Vert String", {{"txtV", "ve"}}, "cmdVs", 1, {{64, 0, true}, {65, 0, false}, {68, 0, true},
+                                                  {66, 8, true}, {64, 16, false}}},
 };
+// clang-format on
 
 using PointPagesOnTheBoard = SimulatedBoardFixture;
 
