@@ -38,8 +38,8 @@ constexpr CommandShape shapes[] = {
         {'y', "222]d", "y axis"},
 };
 
-// Longer decimal groups, and frames kept for the log, are cut here.
-constexpr std::size_t longestDecimal = 8;
+// Decimal groups are kept to this many characters, frames kept for the log cut here.
+constexpr std::size_t longestDecimal = 20;
 constexpr std::size_t longestNote = 48;
 
 constexpr double smallestStep = 1;
@@ -142,6 +142,16 @@ Activity FrameReader::feed(char c)
         } else if (c != ']') {
             m_state = State::Skip;
         }
+        return {};
+    case State::SkipToCharacter:
+        if (c == ']')
+            m_state = State::SkipCharacter;
+        else if (hexValue(c) < 0)
+            m_state = endOfLine(c) ? State::Idle : State::Skip;
+        return {};
+    case State::SkipCharacter:
+        // "]" here means the character was left out, and is the next command key.
+        m_state = c == ']' ? State::Key : State::Idle;
         return {};
     case State::SkipLetter:
         if (c != ']') {
@@ -274,12 +284,12 @@ Activity FrameReader::decimal(char c)
     const bool firstDot
             = c == '.' && !m_decimal.empty() && m_decimal.find('.') == std::string::npos;
     if (digit || firstDot) {
-        if (m_decimal.size() == longestDecimal) {
+        const bool first = m_decimal.empty();
+        if (!takeDecimal(c)) {
             fail("a step runs from 1 to 255");
             return {};
         }
-        m_decimal += c;
-        if (lastPart() && m_decimal.size() == 1)
+        if (lastPart() && first)
             return {Activity::Command, m_frame.letter};
         return {};
     }
@@ -298,6 +308,22 @@ Activity FrameReader::decimal(char c)
     }
     ++m_part;
     return nextPart();
+}
+
+bool FrameReader::takeDecimal(char c)
+{
+    const bool fraction = m_decimal.find('.') != std::string::npos;
+    if (fraction) {
+        // Digits past these cannot change a step ("1.33333333333333" for 4/3).
+        if (m_decimal.size() < longestDecimal)
+            m_decimal += c;
+        return true;
+    }
+    if (m_decimal == "0" && c != '.')
+        m_decimal.clear();
+    m_decimal += c;
+    // Without leading zeros, four digits before the point are past 255.
+    return c == '.' || m_decimal.size() <= 3;
 }
 
 Activity FrameReader::character(char c)
@@ -377,7 +403,13 @@ Activity FrameReader::stringItem(char c)
 Activity FrameReader::interrupted(char c, std::string_view reason)
 {
     if (c != ']') {
+        // A field of more than two digits ("]p]12c0a]k" for x 300): the rest of the fields, the
+        // separator and the character still belong to this frame, not to a next command.
+        const bool beforeCharacter = m_state == State::Parts && hexValue(c) >= 0
+                                     && m_shape->parts.find('c', m_part) != std::string_view::npos;
         fail(reason);
+        if (beforeCharacter)
+            m_state = State::SkipToCharacter;
         return {};
     }
     // The "]" that cut this frame short is the next command key.

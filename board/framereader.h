@@ -72,7 +72,8 @@ struct Activity
 // The firmware's command reader, fed one byte at a time. A frame that has all its fields ends
 // at the next "]", a carriage return or line feed, or a quiet line (gap()); frames that end in
 // a byte list, a string or a character end with their last part. After an error it skips to
-// the next command key it can trust: "]", a command letter and "]" (or "]k").
+// the next command key it can trust: "]", a command letter and "]" (or "]k"); a refused "]p"
+// frame with a long field first skips its own separator and character.
 class FrameReader
 {
 public:
@@ -89,7 +90,17 @@ public:
     std::vector<std::string> takeLog();
 
 private:
-    enum class State { Idle, Key, Letter, Parts, Skip, SkipKey, SkipLetter };
+    enum class State {
+        Idle,
+        Key,
+        Letter,
+        Parts,
+        Skip,
+        SkipKey,
+        SkipLetter,
+        SkipToCharacter,
+        SkipCharacter
+    };
 
     Activity key(char c);
     Activity start(char letter);
@@ -107,6 +118,7 @@ private:
     char part() const;
     bool lastPart() const;
     bool complete() const;
+    bool takeDecimal(char c);
     bool acceptDecimal();
     void endFrame();
     void finish();

@@ -3,6 +3,7 @@
 #include "pages/chartpages.h"
 #include "pages/fieldchecks.h"
 #include "pages/pagecontrols.h"
+#include "pages/pointpages.h"
 #include "pages/rectanglepages.h"
 #include "pages/shapepage.h"
 #include "ui/commandlink.h"
@@ -22,6 +23,8 @@ DrawingPages::DrawingPages(ui::PageTabs &tabs, ui::CommandLink &link, ui::Messag
     attachBarPage(tabs, link, messages);
     attachAxisPages(tabs, link, messages);
     keepSelection(control<QListWidget>(tabs, "List2"));
+    attachDotPages(tabs, link, messages);
+    attachStringPages(tabs, link, messages);
     installFieldChecks(tabs, messages);
 }
 

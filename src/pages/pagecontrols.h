@@ -1,21 +1,35 @@
 #pragma once
 
+#include "protocol/refusal.h"
+
 #include <QLatin1String>
 #include <QObject>
 
+#include <functional>
+
 class QListWidget;
+
+namespace ui {
+class CommandLink;
+class Messages;
+} // namespace ui
 
 namespace pages {
 
-// A control of the pages by its fixed object name. The layout tables build every name the
+// A control the layout tables built, found by its fixed name. The tables build every name the
 // pages use, so a miss is a programming error.
 template<typename T>
-T *control(const QObject &pages, const char *name)
+T *control(const QObject &root, const char *name)
 {
-    T *found = pages.findChild<T *>(QLatin1String(name));
+    T *found = root.findChild<T *>(QLatin1String(name));
     Q_ASSERT_X(found, "pages::control", name);
     return found;
 }
+
+// The named button's click runs the usual road: the port-open guard, then the frame `build`
+// makes of the page's boxes, sent, or its refusal shown.
+void transmitOnClick(const QObject &root, const char *button, ui::CommandLink &link,
+                     ui::Messages &messages, std::function<protocol::Encoded()> build);
 
 // Ctrl+click and Ctrl+Space would leave a single-selection list with nothing selected; this
 // list selects again what they took away.

@@ -44,10 +44,14 @@ struct BoardFixture : ::testing::Test
     }
 
     // Waits for the receive poll to show `count` replies of the board.
+    bool waitForReplies(int count)
+    {
+        return QTest::qWaitFor([&] { return main->receivedText().count("Ready:\r\n") >= count; },
+                               5000);
+    }
     QString replies(int count)
     {
-        (void)QTest::qWaitFor([&] { return main->receivedText().count("Ready:\r\n") >= count; },
-                              5000);
+        (void)waitForReplies(count);
         return main->receivedText();
     }
 

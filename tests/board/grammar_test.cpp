@@ -168,6 +168,47 @@ TEST(Grammar, TextOutsideFramesIsIgnored)
     EXPECT_EQ(board.send("hello\r\n]d]0102"), "Ready:\r");
 }
 
+TEST(Grammar, ARefusedCharacterFrameTakesItsOwnCharacterAlong)
+{
+    // A position above 255 arrives as three digits; the character must not start a command.
+    for (const char *frame :
+         {"]p]12c0a]k", "]p]12c0a]d", "]p]0a12c]A", "]p]12c12c]]", "]p]12c0a]", "]p]1000000a]p"}) {
+        Harness board;
+        board.send("]f]1");
+        const std::string reply = board.send(std::string(frame) + "]e]0102");
+        EXPECT_TRUE(reply.starts_with("Error: expected ]: ]p]")) << frame << ": " << reply;
+        EXPECT_TRUE(reply.ends_with("\rReady:\r")) << frame << ": " << reply;
+        EXPECT_EQ(count(reply, "\r"), 2) << frame << ": " << reply;
+        EXPECT_FALSE(board.pixel(1, 2)) << frame;   // toggled off
+        EXPECT_TRUE(board.pixel(100, 50)) << frame; // nothing cleared
+    }
+}
+
+TEST(Grammar, AStepKeepsAnyNumberOfDecimalsAndLeadingZeros)
+{
+    const struct
+    {
+        const char *frame, *same;
+    } rows[] = {
+            {"]r]007f003f]1.33333333333333000000]0000", "]r]007f003f]1.33333333333333]0000"},
+            {"]f]2.50000000000", "]f]2.5"},
+            {"]x]107438]00000010", "]x]107438]10"},
+            {"]f]0004", "]f]4"},
+    };
+    for (const auto &row : rows) {
+        Harness board;
+        Harness reference;
+        EXPECT_EQ(board.sendOnBlank(row.frame), "Ready:\r") << row.frame;
+        reference.sendOnBlank(row.same);
+        EXPECT_GT(board.litPixels(), 0) << row.frame;
+        EXPECT_EQ(board.firmware.lcd().memory(), reference.firmware.lcd().memory()) << row.frame;
+    }
+    for (const char *frame : {"]f]1000", "]f]256", "]f]0.5", "]f]00000000000"}) {
+        Harness board;
+        EXPECT_TRUE(board.send(frame).starts_with("Error: a step runs from 1 to 255")) << frame;
+    }
+}
+
 TEST(Grammar, AMissingCharacterIsDrawnAsABlankCell)
 {
     Harness board;
