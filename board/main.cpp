@@ -112,6 +112,7 @@ int main(int argc, char **argv)
         waitForStopSignal();
     } else {
         QApplication app(argc, argv);
+        QApplication::setDesktopFileName(QStringLiteral(SKETRA_APP_ID));
         board::BoardWindow window(board);
         window.show();
         status = app.exec();

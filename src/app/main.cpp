@@ -20,6 +20,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sketra"));
     QApplication::setApplicationVersion(QStringLiteral("1.3.1"));
+    QApplication::setDesktopFileName(QStringLiteral(SKETRA_APP_ID));
 
     const app::Options options = app::parseOptions(QApplication::arguments());
     if (options.exitNow) {
