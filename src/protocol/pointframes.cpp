@@ -3,6 +3,7 @@
 #include "protocol/fields.h"
 #include "protocol/frames.h"
 #include "protocol/numbers.h"
+#include "protocol/utf8.h"
 
 #include <limits>
 #include <optional>
@@ -56,6 +57,10 @@ Encoded putByteFrame(Entry x, Entry y, Entry value)
 
 Encoded putCharacterFrame(Entry x, Entry y, std::string_view character)
 {
+    if (!character.empty() && !isOneAsciiByte(character)) {
+        const Encoded position = fieldsFrame('p', {x, y});
+        return position.ok() ? Encoded::refused(cannotTake(character)) : position;
+    }
     return fieldsFrame('p', {x, y}, {character});
 }
 

@@ -16,6 +16,7 @@ Encoded resetDotFrame(Entry x, Entry y);
 // A byte of display data at X, Y: "]u]" X Y B. Values above 255 go out in full.
 Encoded putByteFrame(Entry x, Entry y, Entry value);
 // A character at X, Y: "]p]" X Y "]" and the character exactly as typed, possibly none.
+// A character beyond plain ASCII is refused: the board reads one byte per character.
 Encoded putCharacterFrame(Entry x, Entry y, std::string_view character);
 // The display filled with the pattern of a step: "]f]" and the step as written in the list.
 // No step selected is refused with "Please enter a step value".

@@ -13,4 +13,9 @@ std::string needsWholeNumber(std::string_view label, std::uint32_t low, std::uin
            + std::to_string(high);
 }
 
+std::string cannotTake(std::string_view character)
+{
+    return "The board cannot take the character " + std::string(character);
+}
+
 } // namespace protocol

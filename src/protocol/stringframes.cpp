@@ -52,6 +52,8 @@ Encoded stringFrame(StringDirection direction, Entry x, Entry y, std::string_vie
     const auto characters = utf8Characters(upper);
     const std::size_t count = std::min(trimmedLength(upper), longestString(direction));
     for (std::size_t i = 0; i < count; ++i) {
+        if (!isOneAsciiByte(characters[i]))
+            return Encoded::refused(cannotTake(characters[i]));
         frame += commandKey;
         frame += characters[i];
     }

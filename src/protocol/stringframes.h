@@ -20,7 +20,8 @@ std::string upperCased(std::string_view text);
 // text, then "]@". The board draws ";" as a space; every character goes out as it is.
 // As many characters go out as the text holds without its leading and trailing blanks, up to
 // the longest string, counted from the text's first character: a leading blank pushes one
-// character off the end (" AB" sends "] ]A").
+// character off the end (" AB" sends "] ]A"). A character beyond plain ASCII among them is
+// refused: the board reads one byte per character.
 Encoded stringFrame(StringDirection direction, Entry x, Entry y, std::string_view text);
 
 } // namespace protocol

@@ -35,4 +35,9 @@ std::vector<std::string_view> utf8Characters(std::string_view text)
     return characters;
 }
 
+bool isOneAsciiByte(std::string_view character)
+{
+    return character.size() == 1 && static_cast<unsigned char>(character.front()) < 0x80;
+}
+
 } // namespace protocol

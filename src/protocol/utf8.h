@@ -10,4 +10,8 @@ namespace protocol {
 // well-formed sequence counts as one character, so nothing is ever dropped.
 std::vector<std::string_view> utf8Characters(std::string_view text);
 
+// Whether a character is one byte of plain ASCII. The board reads one byte per character, so
+// anything else ("\xc3\xa9" for e acute) would reach it as two or more characters.
+bool isOneAsciiByte(std::string_view character);
+
 } // namespace protocol

@@ -48,6 +48,11 @@ TEST(PointFrames, FieldsInOrderTheCharacterAsTypedOrTheBoxThatCannotBeEncoded)
              "B needs a whole number from 0 up"},
             {protocol::putCharacterFrame(x("9E9"), y("1"), "A"),
              "X needs a whole number from 0 up"},
+            // One byte a character on the board's side: é would arrive as two.
+            {protocol::putCharacterFrame(x("10"), y("10"), "\xc3\xa9"),
+             "The board cannot take the character \xc3\xa9"},
+            {protocol::putCharacterFrame(x("-1"), y("10"), "\xc3\xa9"),
+             "X needs a whole number from 0 up"},
     };
     for (const auto &row : rows)
         EXPECT_EQ(outcome(row.encoded), row.outcome);

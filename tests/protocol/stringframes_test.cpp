@@ -30,7 +30,9 @@ TEST(StringFrame, UpperCaseFieldsThenTheUpperCasedTextUpToItsLimitThenTheEndMark
             {h, "0", "0", " AB", "]h]0000] ]A]@"},
             {h, "0", "0", "A B", "]h]0000]A] ]B]@"},
             {h, "0", "0", "a]@z", "]h]0000]A]]]@]Z]@"},
-            {v, "0", "0", "\xc3\xa9t\xc3\xa9", "]v]0000]\xc3\xa9]T]\xc3\xa9]@"}, // é counts once
+            // The board reads one byte per character; é beyond the limit is never sent.
+            {v, "0", "0", "\xc3\xa9t\xc3\xa9", "The board cannot take the character \xc3\xa9"},
+            {v, "0", "0", "abcdefghijklmnop\xc3\xa9", "]v]0000]A]B]C]D]E]F]G]H]I]J]K]L]M]N]O]P]@"},
             {h, "-1", "0", "A", "X Location needs a whole number from 0 up"},
             {v, "0", "1,5", "A", "Y Location needs a whole number from 0 up"},
     };
