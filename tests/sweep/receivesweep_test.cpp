@@ -1,0 +1,62 @@
+// Whatever the board sends, the receive window shows it: every byte as one character, in order,
+// line ends as CR LF, and megabytes without a line break cost seconds, not minutes.
+#include "app/mainfixture.h"
+#include "protocol/lineends.h"
+
+#include <QElapsedTimer>
+
+#include <random>
+
+namespace {
+
+struct ReceiveSweep : MainFixture
+{
+    void SetUp() override
+    {
+        main.show();
+        open();
+    }
+};
+
+// Bytes as a board gone wrong might send them: every value, line ends and NULs more often.
+QByteArray anyBytes(std::mt19937 &random, int size)
+{
+    static const char likely[] = {'\r', '\n', '\0', '\xff', ']'};
+    QByteArray bytes;
+    for (int i = 0; i < size; ++i) {
+        const unsigned pick = random() % 320;
+        bytes += pick < 256 ? char(pick) : likely[pick % sizeof likely];
+    }
+    return bytes;
+}
+
+TEST_F(ReceiveSweep, AnyBytesAreShownInOrderOneCharacterEach)
+{
+    std::mt19937 random(7);
+    QByteArray all;
+    for (int tick = 0; tick < 40; ++tick) {
+        const QByteArray chunk = anyBytes(random, int(random() % 300));
+        all += chunk;
+        receive(chunk);
+    }
+    const QString expected = QString::fromLatin1(
+            QByteArray::fromStdString(protocol::normaliseLineEnds(all.toStdString())));
+    EXPECT_EQ(receiveWindow()->text(), expected);
+}
+
+TEST_F(ReceiveSweep, DISABLED_MegabytesWithoutALineBreakArriveInSeconds)
+{
+    const QByteArray line(256 * 1024, 'x');
+    QElapsedTimer timer;
+    timer.start();
+    for (int tick = 0; tick < 8; ++tick)
+        receive(line);
+    receive("end\r\n");
+    QCoreApplication::processEvents(); // a repaint of the window at the end of the line
+    const qint64 elapsed = timer.elapsed();
+    EXPECT_EQ(receiveWindow()->text().size(), 8 * line.size() + 4);
+    EXPECT_TRUE(receiveWindow()->text().endsWith(QLatin1String("xend\r\n")));
+    EXPECT_LT(elapsed, 5000) << "ms for 2 MiB on one line";
+}
+
+} // namespace
