@@ -89,7 +89,20 @@ public:
     std::vector<std::string> takeLog();
 
 private:
-    enum class State { Idle, Key, Letter, Parts, Skip, SkipKey, SkipLetter };
+    // ListEnd, ListKey and ListLetter follow an LCD write whose bytes are all in, to tell a
+    // byte too many ("]b2") from the next command ("]b]...").
+    enum class State {
+        Idle,
+        Key,
+        Letter,
+        Parts,
+        Skip,
+        SkipKey,
+        SkipLetter,
+        ListEnd,
+        ListKey,
+        ListLetter
+    };
 
     Activity key(char c);
     Activity start(char letter);
@@ -101,6 +114,7 @@ private:
     Activity byteItem(char c);
     Activity stringItem(char c);
     Activity nextPart();
+    Activity afterList(char c);
     Activity interrupted(char c, std::string_view reason);
     Activity restartAt(char letter, bool separatorSeen);
 
@@ -113,7 +127,7 @@ private:
     void fail(std::string_view reason);
     void reject(std::string_view reason);
     void note(char c);
-    void unnote();
+    void unnote(char c = ']');
 
     FrameHandler &m_handler;
     State m_state = State::Idle;
