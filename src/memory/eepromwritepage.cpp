@@ -3,6 +3,7 @@
 #include "memory/memorytexts.h"
 #include "memory/memorywidgets.h"
 #include "protocol/memoryframes.h"
+#include "protocol/numbers.h"
 #include "ui/commandlink.h"
 #include "ui/focusloss.h"
 #include "ui/messages.h"
@@ -34,7 +35,11 @@ EepromWritePage::EepromWritePage(const QObject &pages, ui::CommandLink &link,
     });
     lowerCaseTyping(m_bytes);
     connect(m_bytes, &QPlainTextEdit::textChanged, this, [this] { setReady(false); });
-    connect(m_start, &QLineEdit::textChanged, this, [this] { setReady(false); });
+    // The rewriting to four digits when the box is left changes the text, not the address.
+    connect(m_start, &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (protocol::wholeNumber(text.toStdString()) != m_reformattedStart)
+            setReady(false);
+    });
 
     connect(m_reformat, &QPushButton::clicked, this, &EepromWritePage::reformat);
     connect(m_write, &QPushButton::clicked, this, &EepromWritePage::write);
@@ -60,6 +65,7 @@ void EepromWritePage::reformat()
         m_messages.show(QString::fromStdString(reformatted.refusal));
         return;
     }
+    m_reformattedStart = protocol::wholeNumber(m_start->text().toStdString());
     m_endAddress = reformatted.end;
     m_end->setText(QString::fromStdString(
             protocol::fourDigitForm(static_cast<std::int64_t>(reformatted.end))));

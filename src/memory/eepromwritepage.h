@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include <cstdint>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -43,7 +44,9 @@ private:
     QPlainTextEdit *m_bytes;
     QPushButton *m_reformat;
     QPushButton *m_write;
-    std::uint64_t m_endAddress = 0; // of the last successful "Reformat"
+    // Of the last successful "Reformat".
+    std::uint64_t m_endAddress = 0;
+    std::optional<std::uint32_t> m_reformattedStart;
 };
 
 } // namespace memory

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -60,6 +61,20 @@ struct MemoryPagesTest : ::testing::Test
     void setMemo(const char *name, const QString &text)
     {
         memory::setMemoText(find<QPlainTextEdit>(name), text);
+    }
+
+    // Keys typed into a box, as a person types them.
+    void type(const char *name, const char *keys) { QTest::keyClicks(find<QWidget>(name), keys); }
+    void clickWithPortClosed(const char *name)
+    {
+        link.open = false;
+        click(name);
+        link.open = true;
+    }
+    void paste(const QString &clipboardText, const char *button)
+    {
+        setClipboard(clipboardText);
+        click(button);
     }
 
     // The focus moves on from `name` to another control of the window.
