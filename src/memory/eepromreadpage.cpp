@@ -26,7 +26,7 @@ EepromReadPage::EepromReadPage(const QObject &pages, ui::CommandLink &link, ui::
     , m_start(control<QLineEdit>(pages, "txteraddr"))
     , m_count(control<QLineEdit>(pages, "txtebytes"))
     , m_end(control<QLabel>(pages, "readeep"))
-    , m_result(control<QPlainTextEdit>(pages, "txteread"))
+    , m_result(memoBox(pages, "txteread"))
 {
     for (QLineEdit *box : {m_start, m_count})
         ui::onFocusLoss(box, [this, box] { boxLeft(box); });

@@ -25,7 +25,7 @@ EepromWritePage::EepromWritePage(const QObject &pages, ui::CommandLink &link,
     , m_internal(control<QRadioButton>(pages, "optweep2"))
     , m_start(control<QLineEdit>(pages, "txtewaddr"))
     , m_end(control<QLabel>(pages, "lbleend"))
-    , m_bytes(control<QPlainTextEdit>(pages, "txtewrite"))
+    , m_bytes(memoBox(pages, "txtewrite"))
     , m_reformat(control<QPushButton>(pages, "cmdechk"))
     , m_write(control<QPushButton>(pages, "cmdewrite"))
 {

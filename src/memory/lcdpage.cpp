@@ -29,7 +29,7 @@ LcdPage::LcdPage(const QObject &pages, ui::CommandLink &link, ui::Messages &mess
     , m_y2(control<QLineEdit>(pages, "txtlcdy2"))
     , m_rectangleCount(control<QLabel>(pages, "xybytes"))
     , m_textCount(control<QLabel>(pages, "txtbytes"))
-    , m_bytes(control<QPlainTextEdit>(pages, "txtlcd"))
+    , m_bytes(memoBox(pages, "txtlcd"))
     , m_reformat(control<QPushButton>(pages, "cmdlcdfmt"))
     , m_write(control<QPushButton>(pages, "cmdwritelcd"))
 {

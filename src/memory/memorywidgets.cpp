@@ -75,6 +75,13 @@ void setMemoText(QPlainTextEdit *memo, const QString &text)
         memo->setPlainText(plain);
 }
 
+QPlainTextEdit *memoBox(const QObject &pages, const char *name)
+{
+    auto *memo = control<QPlainTextEdit>(pages, name);
+    memo->setTabChangesFocus(true);
+    return memo;
+}
+
 void requestRead(ui::CommandLink &link, ui::Messages &messages, QPlainTextEdit *result,
                  const std::function<protocol::Encoded()> &build)
 {

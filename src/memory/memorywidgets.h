@@ -32,6 +32,10 @@ T *control(const QObject &pages, const char *name)
     return found;
 }
 
+// One of these pages' multi-line boxes, by its fixed name. Tab moves on to the next control
+// in the page's order, as in the single-line boxes: a tab is no part of hex text.
+QPlainTextEdit *memoBox(const QObject &pages, const char *name);
+
 // A read page's "&Read": the port-open guard, then, when the boxes make a frame, "CLICK HERE"
 // in the result box, the receive window emptied and the frame sent; otherwise the message
 // naming the box, and nothing changes.

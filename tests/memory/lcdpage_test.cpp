@@ -104,6 +104,14 @@ TEST_F(LcdReadWrite, TabFollowsThePageListTheTextBeforeTheButtons)
     }
     EXPECT_EQ(order, QStringList({"txtlcdx1", "txtlcdy1", "txtlcdx2", "txtlcdy2", "txtlcd",
                                   "cmdlcdread", "cmdlcdfmt"}));
+    tabs.show();
+    tabs.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&tabs));
+    tabs.setCurrentIndex(20);
+    find<QWidget>("txtlcd")->setFocus();
+    QTest::keyClick(find<QWidget>("txtlcd"), Qt::Key_Tab);
+    EXPECT_TRUE(find<QWidget>("cmdlcdread")->hasFocus());
+    EXPECT_EQ(memo("txtlcd"), "");
 }
 
 } // namespace
