@@ -1,10 +1,12 @@
 #include "app/mainwindow.h"
 
 #include "app/maintexts.h"
+#include "app/transmitrun.h"
 #include "memory/memorypages.h"
 #include "pages/drawingpages.h"
 #include "protocol/lineends.h"
 #include "protocol/transmission.h"
+#include "protocol/utf8.h"
 #include "serial/port.h"
 #include "ui/boardart.h"
 #include "ui/clipboardcopy.h"
@@ -28,6 +30,9 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <cmath>
+#include <utility>
 
 namespace app {
 
@@ -270,6 +275,7 @@ void Main::toggleOpen()
 void Main::openPort()
 {
     m_receive->setText(text::waiting);
+    m_held.clear();
     applySelection();
     const auto opened = m_port.open();
     if (!opened.ok) {
@@ -313,6 +319,11 @@ void Main::exitProgram()
 
 void Main::closeEvent(QCloseEvent *event)
 {
+    // While a transmission runs, only its Stop ends anything.
+    if (m_transmitting) {
+        event->ignore();
+        return;
+    }
     // Closing through the window frame ends the program as "E&xit" does.
     exitProgram();
     event->accept();
@@ -320,28 +331,87 @@ void Main::closeEvent(QCloseEvent *event)
 
 void Main::send()
 {
+    transmitFrames({m_terminalLine->text()}, false);
+}
+
+void Main::sendAll(const QStringList &frames)
+{
+    transmitFrames(frames, true);
+}
+
+void Main::transmitFrames(const QStringList &frames, bool putInLine)
+{
+    // The whole run is planned first, so one progress window can follow all of it.
+    const double rate = m_transmitter.charactersPerSecond();
+    std::size_t total = 0;
+    double ms = 0;
+    for (const QString &frame : frames) {
+        const auto plan
+                = protocol::planTransmission(frame.toStdString(), m_waitChar->text().toStdString(),
+                                             m_xmitDelay->text().toStdString());
+        for (const auto &step : plan.steps) {
+            const auto characters = protocol::utf8Characters(step.bytes).size();
+            total += characters;
+            ms += step.pauseMs + 1000.0 * static_cast<double>(characters) / rate;
+        }
+    }
+    m_transmitting = true;
+    {
+        TransmitRun run(this, total, std::chrono::milliseconds(std::llround(ms)), rate,
+                        [this] { return takeReceived(); });
+        for (const QString &frame : frames) {
+            if (putInLine)
+                m_terminalLine->setText(frame);
+            if (!transmitLine(run))
+                break;
+        }
+        if (run.stopped()) {
+            m_status->setState(ui::PortStatusLabel::State::On);
+            m_messages.show(text::stopped.arg(run.sent()).arg(run.total()));
+            resumePoll();
+        }
+    }
+    m_transmitting = false;
+}
+
+// One call of `send` on what the terminal line holds now; false when the run should end.
+bool Main::transmitLine(TransmitRun &run)
+{
     const auto plan = protocol::planTransmission(m_terminalLine->text().toStdString(),
                                                  m_waitChar->text().toStdString(),
                                                  m_xmitDelay->text().toStdString());
     if (plan.refusal == protocol::TransmitRefusal::NothingToSend) {
         m_messages.show(text::nothingToSend);
         resumePoll();
-        return;
+        return false;
     }
     m_poll->stop();
     if (plan.refusal == protocol::TransmitRefusal::DelayOutOfRange) {
         m_messages.show(text::transmitFailed + text::delayOutOfRange);
         resumePoll();
-        return;
+        return false;
     }
     if (!m_port.isOpen())
-        return;
+        return false;
     m_status->setState(ui::PortStatusLabel::State::Busy);
-    const auto sent = m_transmitter.transmit(plan.steps);
+    const auto sent = m_transmitter.transmit(plan.steps, &run);
+    if (const auto fault = m_port.fault(); !fault.ok) {
+        pollReceived();
+        return false;
+    }
+    if (run.stopped())
+        return false;
     m_status->setState(ui::PortStatusLabel::State::On);
     if (!sent.ok)
         m_messages.show(text::transmitFailed + sent.reason);
     resumePoll();
+    return sent.ok;
+}
+
+bool Main::takeReceived()
+{
+    m_held += m_port.readAll();
+    return m_port.fault().ok;
 }
 
 void Main::resumePoll()
@@ -356,19 +426,32 @@ void Main::sendTyped(const QByteArray &bytes)
     if (!m_port.isOpen())
         return;
     const auto written = m_port.write(bytes);
-    if (!written.ok)
+    if (!m_port.fault().ok)
+        pollReceived();
+    else if (!written.ok)
         m_messages.show(text::transmitFailed + written.reason);
 }
 
 void Main::pollReceived()
 {
-    const QByteArray received = m_port.readAll();
-    if (received.isEmpty())
-        return;
-    if (m_receive->holds(text::waiting))
-        m_receive->setText({});
-    m_receive->appendReceived(
-            QByteArray::fromStdString(protocol::normaliseLineEnds(received.toStdString())));
+    QByteArray received = m_port.readAll();
+    if (!m_held.isEmpty())
+        received.prepend(std::exchange(m_held, {}));
+    if (!received.isEmpty()) {
+        if (m_receive->holds(text::waiting))
+            m_receive->setText({});
+        m_receive->appendReceived(
+                QByteArray::fromStdString(protocol::normaliseLineEnds(received.toStdString())));
+    }
+    if (const auto fault = m_port.fault(); !fault.ok)
+        portLost(fault.reason);
+}
+
+void Main::portLost(const QString &reason)
+{
+    // Gone is gone: the window closes the port as the Close toggle would, and says why.
+    closePort();
+    m_messages.show(text::portLost + reason);
 }
 
 void Main::setTerminalColours(const QColor &receive, const QColor &transmit)

@@ -23,6 +23,7 @@ serial::PortResult FakePort::open()
     if (!openResult.ok)
         return openResult;
     m_open = true;
+    m_fault = serial::PortResult::success();
     openedWith.push_back(QStringLiteral("%1 @ %2").arg(m_settings).arg(m_number));
     return serial::PortResult::success();
 }
@@ -30,11 +31,26 @@ serial::PortResult FakePort::open()
 void FakePort::close()
 {
     m_open = false;
+    m_fault = serial::PortResult::success();
     ++closes;
+}
+
+void FakePort::loseDevice(const QString &reason)
+{
+    m_open = false;
+    m_fault = serial::PortResult::failure(reason);
+}
+
+serial::PortResult FakePort::drain()
+{
+    ++drains;
+    return m_fault.ok ? drainResult : m_fault;
 }
 
 serial::PortResult FakePort::write(const QByteArray &bytes)
 {
+    if (!m_fault.ok)
+        return m_fault;
     if (!m_open)
         return serial::PortResult::failure(QStringLiteral("closed"));
     if (onWrite)
