@@ -391,14 +391,12 @@ bool Main::transmitLine(TransmitRun &run)
         resumePoll();
         return false;
     }
-    if (!m_port.isOpen())
+    if (noticeLoss() || !m_port.isOpen())
         return false;
     m_status->setState(ui::PortStatusLabel::State::Busy);
     const auto sent = m_transmitter.transmit(plan.steps, &run);
-    if (const auto fault = m_port.fault(); !fault.ok) {
-        pollReceived();
+    if (noticeLoss())
         return false;
-    }
     if (run.stopped())
         return false;
     m_status->setState(ui::PortStatusLabel::State::On);
@@ -423,13 +421,20 @@ void Main::resumePoll()
 
 void Main::sendTyped(const QByteArray &bytes)
 {
-    if (!m_port.isOpen())
+    if (noticeLoss() || !m_port.isOpen())
         return;
     const auto written = m_port.write(bytes);
-    if (!m_port.fault().ok)
-        pollReceived();
-    else if (!written.ok)
+    if (!noticeLoss() && !written.ok)
         m_messages.show(text::transmitFailed + written.reason);
+}
+
+bool Main::noticeLoss()
+{
+    // The port may have found its device gone between two poll ticks.
+    if (m_port.fault().ok)
+        return false;
+    pollReceived();
+    return true;
 }
 
 void Main::pollReceived()
@@ -468,6 +473,8 @@ void Main::showTerminalCompanions(bool shown)
 
 bool Main::guardOpen()
 {
+    if (noticeLoss())
+        return false;
     if (m_port.isOpen())
         return true;
     m_messages.show(text::commNotOpen);

@@ -81,6 +81,7 @@ private:
     bool transmitLine(TransmitRun &run);
     bool takeReceived();
     void pollReceived();
+    bool noticeLoss();
     void portLost(const QString &reason);
     void resumePoll();
     void setTerminalColours(const QColor &receive, const QColor &transmit);

@@ -49,12 +49,12 @@ serial::PortResult FakePort::drain()
 
 serial::PortResult FakePort::write(const QByteArray &bytes)
 {
+    if (onWrite && m_open)
+        onWrite();
     if (!m_fault.ok)
         return m_fault;
     if (!m_open)
         return serial::PortResult::failure(QStringLiteral("closed"));
-    if (onWrite)
-        onWrite();
     for (char byte : bytes) {
         if (refuseWritesAfter >= 0 && static_cast<int>(written.size()) >= refuseWritesAfter)
             return serial::PortResult::failure(QStringLiteral("Input/output error"));
