@@ -86,7 +86,8 @@ Main::Main(serial::Port &port, ui::Messages &messages, serial::Clock *clock, QWi
     , m_port(port)
     , m_messages(messages)
     , m_ownClock(clock ? nullptr : std::make_unique<serial::SteadyClock>())
-    , m_transmitter(port, clock ? *clock : *m_ownClock)
+    , m_clock(clock ? *clock : *m_ownClock)
+    , m_transmitter(port, m_clock)
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(text::caption);
@@ -357,7 +358,7 @@ void Main::transmitFrames(const QStringList &frames, bool putInLine)
     }
     m_transmitting = true;
     {
-        TransmitRun run(this, total, std::chrono::milliseconds(std::llround(ms)), rate,
+        TransmitRun run(this, m_clock, total, std::chrono::milliseconds(std::llround(ms)), rate,
                         [this] { return takeReceived(); });
         for (const QString &frame : frames) {
             if (putInLine)

@@ -90,6 +90,7 @@ private:
     serial::Port &m_port;
     ui::Messages &m_messages;
     std::unique_ptr<serial::Clock> m_ownClock; // when no clock is given
+    serial::Clock &m_clock;
     serial::Transmitter m_transmitter;
     bool m_transmitting = false;
     QByteArray m_held; // what the board sent while a transmission ran, shown after it

@@ -16,7 +16,7 @@ namespace app {
 
 namespace {
 
-constexpr qint64 redrawMs = 200;
+constexpr std::chrono::milliseconds redrawEvery{200};
 
 bool isInput(QEvent::Type type)
 {
@@ -46,7 +46,7 @@ bool isInput(QEvent::Type type)
 
 QString timeLeftText(std::chrono::milliseconds left)
 {
-    const long long seconds = std::max<long long>(1, (left.count() + 999) / 1000);
+    const long long seconds = std::max<long long>(1, (left.count() + 500) / 1000);
     if (seconds < 60)
         return QStringLiteral("about %1 s").arg(seconds);
     if (seconds < 3600)
@@ -111,17 +111,19 @@ void TransmitProgress::reject()
     m_stopRequested = true;
 }
 
-TransmitRun::TransmitRun(QWidget *window, std::size_t total, std::chrono::milliseconds duration,
-                         double charactersPerSecond, std::function<bool()> takeReceived)
+TransmitRun::TransmitRun(QWidget *window, serial::Clock &clock, std::size_t total,
+                         std::chrono::milliseconds duration, double charactersPerSecond,
+                         std::function<bool()> takeReceived)
     : m_total(total)
     , m_leftMs(static_cast<double>(duration.count()))
     , m_msPerCharacter(1000.0 / charactersPerSecond)
     , m_takeReceived(std::move(takeReceived))
+    , m_clock(clock)
 {
     if (duration > longTransmission) {
         m_progress = new TransmitProgress(window, total);
         m_progress->show(0, duration);
-        m_shown.start();
+        m_shown = m_clock.now();
         QCoreApplication::processEvents();
     }
 }
@@ -145,9 +147,9 @@ bool TransmitRun::breathe()
         return true;
     // The figures change for a person's eye, a few times a second; events are handled at
     // every breath.
-    if (m_shown.hasExpired(redrawMs)) {
+    if (m_clock.now() - m_shown >= redrawEvery) {
         m_progress->show(m_sent, std::chrono::milliseconds(std::llround(m_leftMs)));
-        m_shown.start();
+        m_shown = m_clock.now();
     }
     QCoreApplication::processEvents();
     return !m_progress->stopRequested();

@@ -3,7 +3,6 @@
 #include "serial/transmitter.h"
 
 #include <QDialog>
-#include <QElapsedTimer>
 
 #include <chrono>
 #include <functional>
@@ -51,8 +50,9 @@ public:
 
     // `takeReceived` reads what the board has sent into safe keeping; false when the port
     // has failed.
-    TransmitRun(QWidget *window, std::size_t total, std::chrono::milliseconds duration,
-                double charactersPerSecond, std::function<bool()> takeReceived);
+    TransmitRun(QWidget *window, serial::Clock &clock, std::size_t total,
+                std::chrono::milliseconds duration, double charactersPerSecond,
+                std::function<bool()> takeReceived);
     ~TransmitRun() override;
 
     void advanced(std::size_t characters, std::int32_t pausedMs) override;
@@ -68,8 +68,9 @@ private:
     double m_leftMs;
     double m_msPerCharacter;
     std::function<bool()> m_takeReceived;
+    serial::Clock &m_clock;
     TransmitProgress *m_progress = nullptr;
-    QElapsedTimer m_shown;
+    serial::Clock::TimePoint m_shown;
 };
 
 } // namespace app
