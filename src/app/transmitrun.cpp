@@ -123,7 +123,7 @@ TransmitRun::TransmitRun(QWidget *window, serial::Clock &clock, std::size_t tota
     if (duration > longTransmission) {
         m_progress = new TransmitProgress(window, total);
         m_progress->show(0, duration);
-        m_shown = m_clock.now();
+        m_shown = m_advanced = m_clock.now();
         QCoreApplication::processEvents();
     }
 }
@@ -137,6 +137,15 @@ void TransmitRun::advanced(std::size_t characters, std::int32_t pausedMs)
 {
     m_sent += characters;
     m_leftMs = std::max(0.0, m_leftMs - pausedMs - m_msPerCharacter * characters);
+    m_advanced = m_clock.now();
+}
+
+std::chrono::milliseconds TransmitRun::left() const
+{
+    // Inside a long pause the time left still runs down.
+    const double since
+            = std::chrono::duration<double, std::milli>(m_clock.now() - m_advanced).count();
+    return std::chrono::milliseconds(std::llround(std::max(0.0, m_leftMs - since)));
 }
 
 bool TransmitRun::breathe()
@@ -148,7 +157,7 @@ bool TransmitRun::breathe()
     // The figures change for a person's eye, a few times a second; events are handled at
     // every breath.
     if (m_clock.now() - m_shown >= redrawEvery) {
-        m_progress->show(m_sent, std::chrono::milliseconds(std::llround(m_leftMs)));
+        m_progress->show(m_sent, left());
         m_shown = m_clock.now();
     }
     QCoreApplication::processEvents();

@@ -63,6 +63,8 @@ public:
     std::size_t total() const { return m_total; }
 
 private:
+    std::chrono::milliseconds left() const;
+
     std::size_t m_total;
     std::size_t m_sent = 0;
     double m_leftMs;
@@ -71,6 +73,7 @@ private:
     serial::Clock &m_clock;
     TransmitProgress *m_progress = nullptr;
     serial::Clock::TimePoint m_shown;
+    serial::Clock::TimePoint m_advanced;
 };
 
 } // namespace app
