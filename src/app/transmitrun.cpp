@@ -97,8 +97,10 @@ void TransmitProgress::show(std::size_t sent, std::chrono::milliseconds left)
 bool TransmitProgress::eventFilter(QObject *watched, QEvent *event)
 {
     if (isInput(event->type()) && watched->isWidgetType()) {
-        const auto *widget = static_cast<QWidget *>(watched);
-        if (widget != this && !isAncestorOf(widget)) {
+        // A message box the transmission ends with takes its answer.
+        const QWidget *window = static_cast<QWidget *>(watched)->window();
+        const QWidget *modal = QApplication::activeModalWidget();
+        if (window != this && (!modal || window != modal)) {
             event->ignore();
             return true;
         }

@@ -138,6 +138,38 @@ TEST_F(LongTransmissionTest, AStalledDrainEndsTheTransmissionAsAFailure)
     EXPECT_TRUE(polling());
 }
 
+// A message box that a person answers with a click, as a real one is.
+class ClickedMessages final : public ui::Messages
+{
+public:
+    void show(const QString &text, const QString &) override
+    {
+        QDialog box;
+        auto *ok = new QPushButton("OK", &box);
+        QObject::connect(ok, &QPushButton::clicked, &box, &QDialog::accept);
+        box.setModal(true);
+        box.show();
+        QTest::mouseClick(ok, Qt::LeftButton);
+        answered.append(text + (box.result() == QDialog::Accepted ? " (OK)" : ""));
+    }
+    QStringList answered;
+};
+
+TEST(LongTransmission, TheMessageAStoppedRunEndsWithCanBeAnswered)
+{
+    testing_support::FakeClock clock;
+    testing_support::FakePort port{clock};
+    ClickedMessages messages;
+    app::Main main{port, messages, clock};
+    QTest::mouseClick(main.findChild<QPushButton *>("cmdCom"), Qt::LeftButton);
+    main.setTransmitDelay("200");
+    port.onWrite = [&] {
+        QTest::mouseClick(main.findChild<QPushButton *>("cmdStop"), Qt::LeftButton);
+    };
+    main.send(QString("]").repeated(10));
+    EXPECT_EQ(messages.answered, QStringList{"Transmit stopped after 1 of 10 characters (OK)"});
+}
+
 // The real clock: the Stop click comes from the event loop while the pauses run.
 TEST(LongTransmission, AClickOnStopIsHandledWhileThePausesRun)
 {
@@ -160,6 +192,31 @@ TEST(LongTransmission, AClickOnStopIsHandledWhileThePausesRun)
     EXPECT_TRUE(messages.texts[0].startsWith("Transmit stopped after "))
             << messages.texts[0].toStdString();
     EXPECT_LE(port.wire().size(), 3u);
+}
+
+TEST(LongTransmission, TheWindowKeepsHandlingEventsThroughout)
+{
+    testing_support::FakeClock stamps;
+    testing_support::FakePort port{stamps};
+    testing_support::RecordingMessages messages;
+    app::Main main{port, messages};
+    QTest::mouseClick(main.findChild<QPushButton *>("cmdCom"), Qt::LeftButton);
+    main.setTransmitDelay("150");
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = 0;
+    qint64 longestGap = 0;
+    QTimer ticks;
+    QObject::connect(&ticks, &QTimer::timeout, [&] {
+        longestGap = std::max(longestGap, clock.elapsed() - last);
+        last = clock.elapsed();
+    });
+    ticks.start(5);
+    main.send(QString("]").repeated(8)); // 1.2 s
+    longestGap = std::max(longestGap, clock.elapsed() - last);
+    EXPECT_GE(clock.elapsed(), 1200);
+    EXPECT_LT(longestGap, 200);
+    EXPECT_EQ(port.wire(), "]]]]]]]]");
 }
 
 TEST(TimeLeft, ReadsInTheLargestUnitsThatHelp)
