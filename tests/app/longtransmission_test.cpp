@@ -170,14 +170,23 @@ TEST(LongTransmission, TheMessageAStoppedRunEndsWithCanBeAnswered)
     EXPECT_EQ(messages.answered, QStringList{"Transmit stopped after 1 of 10 characters (OK)"});
 }
 
-// The real clock: the Stop click comes from the event loop while the pauses run.
-TEST(LongTransmission, AClickOnStopIsHandledWhileThePausesRun)
+// The window on the real clock, so that the event loop runs while the pauses do; the fake
+// port's own clock only stamps the bytes.
+struct RealClockTest : ::testing::Test
 {
     testing_support::FakeClock stamps;
     testing_support::FakePort port{stamps};
     testing_support::RecordingMessages messages;
     app::Main main{port, messages};
-    QTest::mouseClick(main.findChild<QPushButton *>("cmdCom"), Qt::LeftButton);
+
+    void SetUp() override
+    {
+        QTest::mouseClick(main.findChild<QPushButton *>("cmdCom"), Qt::LeftButton);
+    }
+};
+
+TEST_F(RealClockTest, AClickOnStopIsHandledWhileThePausesRun)
+{
     main.setTransmitDelay("200");
     QTimer::singleShot(300, [&] {
         auto *stop = main.findChild<QPushButton *>("cmdStop");
@@ -194,13 +203,8 @@ TEST(LongTransmission, AClickOnStopIsHandledWhileThePausesRun)
     EXPECT_LE(port.wire().size(), 3u);
 }
 
-TEST(LongTransmission, TheWindowKeepsHandlingEventsThroughout)
+TEST_F(RealClockTest, TheWindowKeepsHandlingEventsThroughout)
 {
-    testing_support::FakeClock stamps;
-    testing_support::FakePort port{stamps};
-    testing_support::RecordingMessages messages;
-    app::Main main{port, messages};
-    QTest::mouseClick(main.findChild<QPushButton *>("cmdCom"), Qt::LeftButton);
     main.setTransmitDelay("150");
     QElapsedTimer clock;
     clock.start();
