@@ -321,7 +321,7 @@ void Main::exitProgram()
 void Main::closeEvent(QCloseEvent *event)
 {
     // While a transmission runs, only its Stop ends anything.
-    if (m_transmitting) {
+    if (m_run) {
         event->ignore();
         return;
     }
@@ -356,10 +356,10 @@ void Main::transmitFrames(const QStringList &frames, bool putInLine)
             ms += step.pauseMs + 1000.0 * static_cast<double>(characters) / rate;
         }
     }
-    m_transmitting = true;
     {
         TransmitRun run(this, m_clock, total, std::chrono::milliseconds(std::llround(ms)), rate,
                         [this] { return takeReceived(); });
+        m_run = &run;
         for (const QString &frame : frames) {
             if (putInLine)
                 m_terminalLine->setText(frame);
@@ -368,11 +368,19 @@ void Main::transmitFrames(const QStringList &frames, bool putInLine)
         }
         if (run.stopped()) {
             m_status->setState(ui::PortStatusLabel::State::On);
-            m_messages.show(text::stopped.arg(run.sent()).arg(run.total()));
+            tell(text::stopped.arg(run.sent()).arg(run.total()));
             resumePoll();
         }
     }
-    m_transmitting = false;
+    m_run = nullptr;
+}
+
+void Main::tell(const QString &message)
+{
+    // The message that ends a transmission stands alone: its progress window goes first.
+    if (m_run)
+        m_run->closeProgress();
+    m_messages.show(message);
 }
 
 // One call of `send` on what the terminal line holds now; false when the run should end.
@@ -382,13 +390,13 @@ bool Main::transmitLine(TransmitRun &run)
                                                  m_waitChar->text().toStdString(),
                                                  m_xmitDelay->text().toStdString());
     if (plan.refusal == protocol::TransmitRefusal::NothingToSend) {
-        m_messages.show(text::nothingToSend);
+        tell(text::nothingToSend);
         resumePoll();
         return false;
     }
     m_poll->stop();
     if (plan.refusal == protocol::TransmitRefusal::DelayOutOfRange) {
-        m_messages.show(text::transmitFailed + text::delayOutOfRange);
+        tell(text::transmitFailed + text::delayOutOfRange);
         resumePoll();
         return false;
     }
@@ -402,7 +410,7 @@ bool Main::transmitLine(TransmitRun &run)
         return false;
     m_status->setState(ui::PortStatusLabel::State::On);
     if (!sent.ok)
-        m_messages.show(text::transmitFailed + sent.reason);
+        tell(text::transmitFailed + sent.reason);
     resumePoll();
     return sent.ok;
 }
@@ -457,7 +465,7 @@ void Main::portLost(const QString &reason)
 {
     // Gone is gone: the window closes the port as the Close toggle would, and says why.
     closePort();
-    m_messages.show(text::portLost + reason);
+    tell(text::portLost + reason);
 }
 
 void Main::setTerminalColours(const QColor &receive, const QColor &transmit)

@@ -83,6 +83,7 @@ private:
     void pollReceived();
     bool noticeLoss();
     void portLost(const QString &reason);
+    void tell(const QString &message);
     void resumePoll();
     void setTerminalColours(const QColor &receive, const QColor &transmit);
     void showTerminalCompanions(bool shown);
@@ -92,8 +93,8 @@ private:
     std::unique_ptr<serial::Clock> m_ownClock; // when no clock is given
     serial::Clock &m_clock;
     serial::Transmitter m_transmitter;
-    bool m_transmitting = false;
-    QByteArray m_held; // what the board sent while a transmission ran, shown after it
+    TransmitRun *m_run = nullptr; // while a transmission runs
+    QByteArray m_held;            // what the board sent while a transmission ran, shown after it
 
     QButtonGroup *m_portNumbers = nullptr;
     QListWidget *m_settingsList = nullptr;

@@ -132,7 +132,13 @@ TransmitRun::TransmitRun(QWidget *window, serial::Clock &clock, std::size_t tota
 
 TransmitRun::~TransmitRun()
 {
+    closeProgress();
+}
+
+void TransmitRun::closeProgress()
+{
     delete m_progress;
+    m_progress = nullptr;
 }
 
 void TransmitRun::advanced(std::size_t characters, std::int32_t pausedMs)
@@ -163,7 +169,8 @@ bool TransmitRun::breathe()
         m_shown = m_clock.now();
     }
     QCoreApplication::processEvents();
-    return !m_progress->stopRequested();
+    m_stopped = m_progress->stopRequested();
+    return !m_stopped;
 }
 
 } // namespace app

@@ -58,7 +58,9 @@ public:
     void advanced(std::size_t characters, std::int32_t pausedMs) override;
     bool breathe() override;
 
-    bool stopped() const { return m_progress && m_progress->stopRequested(); }
+    bool stopped() const { return m_stopped; }
+    // Before the message a transmission ends with; the run goes on without a window.
+    void closeProgress();
     std::size_t sent() const { return m_sent; }
     std::size_t total() const { return m_total; }
 
@@ -72,6 +74,7 @@ private:
     std::function<bool()> m_takeReceived;
     serial::Clock &m_clock;
     TransmitProgress *m_progress = nullptr;
+    bool m_stopped = false;
     serial::Clock::TimePoint m_shown;
     serial::Clock::TimePoint m_advanced;
 };

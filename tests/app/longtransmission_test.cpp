@@ -3,6 +3,7 @@
 #include "app/transmitrun.h"
 #include "mainfixture.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QProgressBar>
@@ -144,6 +145,8 @@ class ClickedMessages final : public ui::Messages
 public:
     void show(const QString &text, const QString &) override
     {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            progressStillUp = progressStillUp || window->objectName() == "frmProgress";
         QDialog box;
         auto *ok = new QPushButton("OK", &box);
         QObject::connect(ok, &QPushButton::clicked, &box, &QDialog::accept);
@@ -153,6 +156,7 @@ public:
         answered.append(text + (box.result() == QDialog::Accepted ? " (OK)" : ""));
     }
     QStringList answered;
+    bool progressStillUp = false;
 };
 
 TEST(LongTransmission, TheMessageAStoppedRunEndsWithCanBeAnswered)
@@ -168,6 +172,7 @@ TEST(LongTransmission, TheMessageAStoppedRunEndsWithCanBeAnswered)
     };
     main.send(QString("]").repeated(10));
     EXPECT_EQ(messages.answered, QStringList{"Transmit stopped after 1 of 10 characters (OK)"});
+    EXPECT_FALSE(messages.progressStillUp);
 }
 
 // The window on the real clock, so that the event loop runs while the pauses do; the fake
