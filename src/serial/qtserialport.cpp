@@ -130,19 +130,24 @@ void QtSerialPort::close()
 
 void QtSerialPort::noteError(QSerialPort::SerialPortError error)
 {
-    const bool deviceFailed = error == QSerialPort::ReadError || error == QSerialPort::WriteError
-                              || error == QSerialPort::ResourceError;
-    if (!deviceFailed || !m_port.isOpen() || !m_fault.ok)
+    if (!m_port.isOpen() || !m_fault.ok)
+        return;
+    // A read or write that fails on a device still there is no loss: that one transfer
+    // fails, the port stays.
+    const bool hangUp = hungUp(m_port.handle());
+    const bool gone
+            = error == QSerialPort::ResourceError
+              || ((error == QSerialPort::ReadError || error == QSerialPort::WriteError) && hangUp);
+    if (!gone)
         return;
     // A device that has hung up reads as "ready" for ever: letting go of it at once is what
     // keeps the event loop from spinning on it.
     const QString device = m_port.portName();
     m_fault = PortResult::failure(
-            hungUp(m_port.handle())
-                    ? QStringLiteral("%1 hung up: the adapter was unplugged or the far end "
-                                     "closed.")
-                              .arg(device)
-                    : QStringLiteral("%1: %2").arg(device, m_port.errorString()));
+            hangUp ? QStringLiteral("%1 hung up: the adapter was unplugged or the far end "
+                                    "closed.")
+                             .arg(device)
+                   : QStringLiteral("%1: %2").arg(device, m_port.errorString()));
     m_salvaged += m_port.readAll();
     m_port.close();
 }
