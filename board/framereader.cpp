@@ -42,6 +42,9 @@ constexpr CommandShape shapes[] = {
 constexpr std::size_t longestDecimal = 20;
 constexpr std::size_t longestNote = 48;
 
+// The byte phase of an EEPROM write whose closing "]" is in.
+constexpr int listClosed = 3;
+
 constexpr double smallestStep = 1;
 constexpr double largestStep = 255;
 
@@ -162,6 +165,10 @@ Activity FrameReader::feed(char c)
         note(c);
         enterParts();
         return {};
+    case State::ListEnd:
+    case State::ListKey:
+    case State::ListLetter:
+        return afterList(c);
     }
     return {};
 }
@@ -346,7 +353,8 @@ Activity FrameReader::byteItem(char c)
         if (c != ']')
             return interrupted(c, "expected ] before a byte");
         if (m_itemsLeft == 0) {
-            finish();
+            // The closing "]": the write is carried out once what follows shows no byte more.
+            m_itemPhase = listClosed;
             return {Activity::Command, m_frame.letter};
         }
         m_itemPhase = 1;
@@ -364,13 +372,25 @@ Activity FrameReader::byteItem(char c)
             return interrupted(c, {});
         fail("a byte is two hex digits");
         return {};
+    case listClosed:
+        if (hexValue(c) >= 0) {
+            fail("more bytes than the address range holds");
+            return {};
+        }
+        unnote(c);
+        finish();
+        if (c == ']')
+            m_state = State::Key;
+        return {};
     default:
         if (hexValue(c) >= 0) {
             m_frame.bytes.push_back(
                     static_cast<std::uint8_t>(hexValue(m_firstDigit) * 16 + hexValue(c)));
             m_itemPhase = 0;
-            if (--m_itemsLeft == 0 && part() == 'b')
+            if (--m_itemsLeft == 0 && part() == 'b') {
                 finish();
+                m_state = State::ListEnd;
+            }
             return {Activity::Item, m_frame.letter};
         }
         // "]c]" is a command key, not a byte: the list was cut short.
@@ -398,6 +418,37 @@ Activity FrameReader::stringItem(char c)
     }
     m_handler.character(m_frame, c);
     return {Activity::Item, m_frame.letter};
+}
+
+// After an LCD write whose bytes are all in: "]" and a hex digit is a byte too many, refused
+// naming the write (whose bytes are on the display already); "]b]" is the next command.
+Activity FrameReader::afterList(char c)
+{
+    const State state = std::exchange(m_state, State::Idle);
+    if (state == State::ListEnd) {
+        if (c == ']')
+            m_state = State::ListKey;
+        return {};
+    }
+    const bool digit = hexValue(c) >= 0;
+    if (state == State::ListKey && digit && shapeOf(c)) {
+        m_skipLetter = c;
+        m_state = State::ListLetter;
+        return {};
+    }
+    if (digit) {
+        note(']');
+        if (state == State::ListLetter)
+            note(m_skipLetter);
+        note(c);
+        fail("more bytes than the rectangle holds");
+        return {};
+    }
+    m_state = State::Key;
+    if (state == State::ListKey)
+        return key(c);
+    key(m_skipLetter);
+    return feed(c);
 }
 
 Activity FrameReader::interrupted(char c, std::string_view reason)
@@ -444,6 +495,8 @@ bool FrameReader::complete() const
 {
     if (m_part == m_shape->parts.size() || part() == 'c')
         return true;
+    if (part() == 'B' && m_itemPhase == listClosed)
+        return true;
     return lastPart() && part() == 'd' && !m_decimal.empty();
 }
 
@@ -469,6 +522,10 @@ void FrameReader::timeout()
     if (m_state == State::Parts) {
         endFrame();
         return;
+    }
+    if (m_state == State::ListLetter) {
+        m_state = State::Key;
+        key(m_skipLetter);
     }
     if (m_state == State::Letter)
         reject("frame cut short");
@@ -524,9 +581,9 @@ void FrameReader::note(char c)
         m_frame.text += "...";
 }
 
-void FrameReader::unnote()
+void FrameReader::unnote(char c)
 {
-    if (m_frame.text.size() <= longestNote && !m_frame.text.empty() && m_frame.text.back() == ']')
+    if (m_frame.text.size() <= longestNote && !m_frame.text.empty() && m_frame.text.back() == c)
         m_frame.text.pop_back();
 }
 

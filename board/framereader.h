@@ -90,6 +90,8 @@ public:
     std::vector<std::string> takeLog();
 
 private:
+    // ListEnd, ListKey and ListLetter follow an LCD write whose bytes are all in, to tell a
+    // byte too many ("]b2") from the next command ("]b]...").
     enum class State {
         Idle,
         Key,
@@ -99,7 +101,10 @@ private:
         SkipKey,
         SkipLetter,
         SkipToCharacter,
-        SkipCharacter
+        SkipCharacter,
+        ListEnd,
+        ListKey,
+        ListLetter
     };
 
     Activity key(char c);
@@ -112,6 +117,7 @@ private:
     Activity byteItem(char c);
     Activity stringItem(char c);
     Activity nextPart();
+    Activity afterList(char c);
     Activity interrupted(char c, std::string_view reason);
     Activity restartAt(char letter, bool separatorSeen);
 
@@ -125,7 +131,7 @@ private:
     void fail(std::string_view reason);
     void reject(std::string_view reason);
     void note(char c);
-    void unnote();
+    void unnote(char c = ']');
 
     FrameHandler &m_handler;
     State m_state = State::Idle;

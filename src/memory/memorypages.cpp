@@ -1,7 +1,8 @@
 #include "memory/memorypages.h"
 
-#include "ui/commandlink.h"
-#include "ui/messages.h"
+#include "memory/eepromreadpage.h"
+#include "memory/eepromwritepage.h"
+#include "memory/lcdpage.h"
 #include "ui/pagetabs.h"
 
 namespace memory {
@@ -9,8 +10,9 @@ namespace memory {
 MemoryPages::MemoryPages(ui::PageTabs &tabs, ui::CommandLink &link, ui::Messages &messages)
     : QObject(&tabs)
 {
-    Q_UNUSED(link);
-    Q_UNUSED(messages);
+    new EepromReadPage(tabs, link, messages, this);
+    new EepromWritePage(tabs, link, messages, this);
+    new LcdPage(tabs, link, messages, this);
 }
 
 } // namespace memory

@@ -72,6 +72,37 @@ TEST(Replies, OutOfRangeAddressesAreRefusedAndWriteNothing)
     EXPECT_TRUE(board.send("]a]7fff8000").starts_with("Error: address out of range"));
 }
 
+TEST(Replies, AByteListLongerThanItsRangeIsRefusedNamingItsFrame)
+{
+    const struct
+    {
+        const char *frames;
+        const char *reply;
+        const char *external; // what the external EEPROM then holds at 0011 and 0012
+    } rows[] = {
+            // Nothing of an EEPROM write is kept: its bytes go nowhere until the list has ended.
+            {"]o]00110012]12]ab]34]",
+             "Error: more bytes than the address range holds: ]o]00110012]12]ab]3\r", "ffff"},
+            {"]w]00000000]12]34]",
+             "Error: more bytes than the address range holds: ]w]00000000]12]3\r", "ffff"},
+            {"]o]00110012]12]ab]]k", "Ready:\rReady:\r", "12ab"}, // exact, then the next command
+            // An LCD write is on the display once its last byte is in; what follows is named.
+            {"]m]00000000]a1]b2",
+             "Ready:\rError: more bytes than the rectangle holds: ]m]00000000]a1]b2\r", "ffff"},
+            {"]m]00000000]a1]32",
+             "Ready:\rError: more bytes than the rectangle holds: ]m]00000000]a1]3\r", "ffff"},
+            {"]m]00000000]a1]b]14381419]1", "Ready:\rReady:\r", "ffff"}, // the next command, a bar
+            {"]m]00000000]a1]k", "Ready:\rReady:\r", "ffff"},
+    };
+    for (const auto &row : rows) {
+        Harness board;
+        EXPECT_EQ(board.send(row.frames), row.reply) << row.frames;
+        EXPECT_EQ(board.send("]a]00110012"), std::string(row.external) + "Ready:\r") << row.frames;
+        EXPECT_EQ(board.send("]g]00000001"), "ffffReady:\r") << row.frames;
+        EXPECT_EQ(board.send("]d]0102"), "Ready:\r") << row.frames;
+    }
+}
+
 TEST(Replies, LcdReadOfTheWholeDisplayIs1024BytesColumnByColumn)
 {
     Harness board;

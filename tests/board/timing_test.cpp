@@ -92,6 +92,37 @@ TEST(Timing, EachOfSketrasPacingsKeepsUpWithLongFrames)
     }
 }
 
+// "&Draw Dots" sends its frames one after the other, each answered with "Ready:" CR, which
+// the board must send before it reads on. On a line whose pauses begin once the characters
+// before them have left, 20 ms leaves room for that reply down to 2400 baud (29 ms, while the
+// frame's first two characters wait in the buffer), not at 1200 (58 ms).
+TEST(Timing, ARunOfDotsAtTheDefaultPacingKeepsUpDownTo2400Baud)
+{
+    const struct
+    {
+        int baudRate;
+        bool keepsUp;
+    } rows[] = {{56000, true}, {19200, true}, {9600, true},
+                {2400, true},  {1200, false}, {600, false}};
+    for (const auto &row : rows) {
+        Firmware timed(true);
+        timed.setBaudRate(row.baudRate);
+        Micros now = settle(timed, sendPaced(timed, "]k", Micros{0}, Micros{20'000}));
+        std::string run;
+        for (int x = 10; x < 30; ++x) {
+            const std::string frame = "]d]" + std::string(1, "0123456789abcdef"[x / 16])
+                                      + std::string(1, "0123456789abcdef"[x % 16]) + "1e";
+            now = sendPaced(timed, frame, now, Micros{20'000});
+        }
+        settle(timed, now);
+        int dots = 0;
+        for (int x = 10; x < 30; ++x)
+            dots += timed.lcd().pixel(x, 30);
+        EXPECT_EQ(dots == 20, row.keepsUp) << row.baudRate << " baud: " << dots << " dots";
+        EXPECT_EQ(timed.lostCharacters() == 0, row.keepsUp) << row.baudRate;
+    }
+}
+
 TEST(Timing, NoTransmitDelayCorruptsALongFrame)
 {
     Firmware timed(true);

@@ -1,0 +1,101 @@
+#include "memory/eepromwritepage.h"
+
+#include "memory/memorytexts.h"
+#include "memory/memorywidgets.h"
+#include "protocol/memoryframes.h"
+#include "protocol/numbers.h"
+#include "ui/commandlink.h"
+#include "ui/focusloss.h"
+#include "ui/messages.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace memory {
+
+EepromWritePage::EepromWritePage(const QObject &pages, ui::CommandLink &link,
+                                 ui::Messages &messages, QObject *parent)
+    : QObject(parent)
+    , m_link(link)
+    , m_messages(messages)
+    , m_external(control<QRadioButton>(pages, "optWeep1"))
+    , m_internal(control<QRadioButton>(pages, "optweep2"))
+    , m_start(control<QLineEdit>(pages, "txtewaddr"))
+    , m_end(control<QLabel>(pages, "lbleend"))
+    , m_bytes(memoBox(pages, "txtewrite"))
+    , m_reformat(control<QPushButton>(pages, "cmdechk"))
+    , m_write(control<QPushButton>(pages, "cmdewrite"))
+{
+    ui::onFocusLoss(m_start, [this] {
+        m_start->setText(
+                QString::fromStdString(protocol::fourDigitRewrite(m_start->text().toStdString())));
+    });
+    lowerCaseTyping(m_bytes);
+    connect(m_bytes, &QPlainTextEdit::textChanged, this, [this] { setReady(false); });
+    // The rewriting to four digits when the box is left changes the text, not the address.
+    connect(m_start, &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (protocol::wholeNumber(text.toStdString()) != m_reformattedStart)
+            setReady(false);
+    });
+
+    connect(m_reformat, &QPushButton::clicked, this, &EepromWritePage::reformat);
+    connect(m_write, &QPushButton::clicked, this, &EepromWritePage::write);
+    connect(control<QPushButton>(pages, "cmdepaste"), &QPushButton::clicked, this,
+            [this] { pasteInto(m_bytes, m_messages); });
+    connect(control<QPushButton>(pages, "cmdeclr"), &QPushButton::clicked, this, [this] {
+        setMemoText(m_bytes, {});
+        setReady(false);
+    });
+}
+
+void EepromWritePage::setReady(bool ready)
+{
+    m_reformat->setEnabled(!ready);
+    m_write->setEnabled(ready);
+}
+
+void EepromWritePage::reformat()
+{
+    const protocol::EepromReformat reformatted
+            = protocol::reformatForEeprom(memoText(m_bytes).toStdString(), ui::BoxEntry(m_start));
+    if (!reformatted.ok()) {
+        m_messages.show(QString::fromStdString(reformatted.refusal));
+        return;
+    }
+    m_reformattedStart = protocol::wholeNumber(m_start->text().toStdString());
+    m_endAddress = reformatted.end;
+    m_end->setText(QString::fromStdString(
+            protocol::fourDigitForm(static_cast<std::int64_t>(reformatted.end))));
+    m_link.setTransmitDelay(text::eepromWritePacing);
+    setMemoText(m_bytes, QString::fromStdString(reformatted.byteList));
+    setReady(true);
+}
+
+void EepromWritePage::write()
+{
+    if (!m_external->isChecked() && !m_internal->isChecked()) {
+        m_messages.show(text::selectEeprom);
+        return;
+    }
+    const QString byteList = memoText(m_bytes);
+    if (byteList.isEmpty()) {
+        m_messages.show(QString::fromUtf8(protocol::nothingToWrite));
+        return;
+    }
+    const auto memory
+            = m_external->isChecked() ? protocol::Eeprom::External : protocol::Eeprom::Internal;
+    bool sent = false;
+    ui::transmit(m_link, m_messages, [&] {
+        protocol::Encoded encoded = protocol::eepromWriteFrame(
+                memory, ui::BoxEntry(m_start), m_endAddress, byteList.toStdString());
+        sent = encoded.ok();
+        return encoded;
+    });
+    if (sent)
+        m_link.setTransmitDelay(text::normalPacing);
+}
+
+} // namespace memory

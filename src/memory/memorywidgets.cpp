@@ -1,0 +1,126 @@
+#include "memory/memorywidgets.h"
+
+#include "protocol/memoryframes.h"
+#include "ui/commandlink.h"
+#include "ui/focusloss.h"
+#include "ui/messages.h"
+
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+
+namespace memory {
+
+namespace {
+
+const QString crLf = QStringLiteral("\r\n");
+
+class LowerCaseKeys final : public QObject
+{
+public:
+    explicit LowerCaseKeys(QObject *memo)
+        : QObject(memo)
+    {
+        memo->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto *key = static_cast<QKeyEvent *>(event);
+        QString text = key->text();
+        bool changed = false;
+        for (QChar &c : text) {
+            if (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) {
+                c = QChar(c.unicode() + ('a' - 'A'));
+                changed = true;
+            }
+        }
+        if (!changed)
+            return false;
+        QKeyEvent lowered(QEvent::KeyPress, key->key(), key->modifiers(), text, key->isAutoRepeat(),
+                          key->count());
+        QCoreApplication::sendEvent(watched, &lowered);
+        return true;
+    }
+};
+
+// The text with every line break as `lineEnd`. The raw text keeps every character
+// (toPlainText would turn a no-break space into a blank).
+QString withLineEnds(const QPlainTextEdit *memo, const QString &lineEnd)
+{
+    QString raw = memo->document()->toRawText();
+    raw.replace(QChar::ParagraphSeparator, lineEnd);
+    raw.replace(QChar::LineSeparator, lineEnd);
+    return raw;
+}
+
+} // namespace
+
+QString memoText(const QPlainTextEdit *memo)
+{
+    return withLineEnds(memo, crLf);
+}
+
+void setMemoText(QPlainTextEdit *memo, const QString &text)
+{
+    QString plain = text;
+    plain.replace(crLf, QStringLiteral("\n"));
+    // Setting the same text again is no change: it must not enable a page's "&Write".
+    if (plain != withLineEnds(memo, QStringLiteral("\n")))
+        memo->setPlainText(plain);
+}
+
+QPlainTextEdit *memoBox(const QObject &pages, const char *name)
+{
+    auto *memo = control<QPlainTextEdit>(pages, name);
+    memo->setTabChangesFocus(true);
+    return memo;
+}
+
+void requestRead(ui::CommandLink &link, ui::Messages &messages, QPlainTextEdit *result,
+                 const std::function<protocol::Encoded()> &build)
+{
+    ui::transmit(link, messages, [&] {
+        protocol::Encoded encoded = build();
+        if (encoded.ok()) {
+            setMemoText(result, QStringLiteral("CLICK HERE"));
+            link.clearReceived();
+        }
+        return encoded;
+    });
+}
+
+void collectReplies(QWidget *readButton, ui::CommandLink &link, QPlainTextEdit *result)
+{
+    ui::onFocusLoss(readButton, [&link, result] {
+        QString reply = link.receivedText();
+        // Only the end decides, so only the end is looked at: a reply can be megabytes.
+        const QByteArray tail = reply.right(8).toLatin1();
+        const std::string_view kept
+                = protocol::withoutTrailer(std::string_view(tail.constData(), tail.size()));
+        reply.chop(tail.size() - static_cast<qsizetype>(kept.size()));
+        setMemoText(result, reply);
+    });
+}
+
+bool pasteInto(QPlainTextEdit *memo, ui::Messages &messages)
+{
+    setMemoText(memo, QGuiApplication::clipboard()->text());
+    if (memo->document()->isEmpty()) {
+        messages.show(QStringLiteral("Nothing to paste!"));
+        return false;
+    }
+    return true;
+}
+
+void lowerCaseTyping(QPlainTextEdit *memo)
+{
+    new LowerCaseKeys(memo);
+}
+
+} // namespace memory

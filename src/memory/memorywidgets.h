@@ -1,0 +1,56 @@
+#pragma once
+
+#include "protocol/refusal.h"
+
+#include <QLatin1String>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QPlainTextEdit;
+class QWidget;
+
+namespace ui {
+class CommandLink;
+class Messages;
+} // namespace ui
+
+namespace memory {
+
+// The multi-line boxes of these pages read back with CR LF line ends, as the receive window
+// does, so that what a person copies from one and pastes into another round-trips.
+QString memoText(const QPlainTextEdit *memo);
+void setMemoText(QPlainTextEdit *memo, const QString &text);
+
+// A control the layout tables built, by its fixed name.
+template<typename T>
+T *control(const QObject &pages, const char *name)
+{
+    T *found = pages.findChild<T *>(QLatin1String(name));
+    Q_ASSERT_X(found, "memory::control", name);
+    return found;
+}
+
+// One of these pages' multi-line boxes, by its fixed name. Tab moves on to the next control
+// in the page's order, as in the single-line boxes: a tab is no part of hex text.
+QPlainTextEdit *memoBox(const QObject &pages, const char *name);
+
+// A read page's "&Read": the port-open guard, then, when the boxes make a frame, "CLICK HERE"
+// in the result box, the receive window emptied and the frame sent; otherwise the message
+// naming the box, and nothing changes.
+void requestRead(ui::CommandLink &link, ui::Messages &messages, QPlainTextEdit *result,
+                 const std::function<protocol::Encoded()> &build);
+
+// Each time the focus leaves a read page's "&Read", whatever the board has answered so far
+// goes into the result box, without its closing trailer.
+void collectReplies(QWidget *readButton, ui::CommandLink &link, QPlainTextEdit *result);
+
+// A write page's "&Paste": the clipboard's text replaces the box's, and an empty result says
+// "Nothing to paste!". True when text arrived.
+bool pasteInto(QPlainTextEdit *memo, ui::Messages &messages);
+
+// Letters typed into `memo` arrive in lower case; pasted text keeps its case.
+void lowerCaseTyping(QPlainTextEdit *memo);
+
+} // namespace memory

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "protocol/refusal.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace protocol {
+
+// The texts the memory pages show when their text cannot be reformatted.
+inline constexpr std::string_view hexPairsNeeded
+        = "Hex characters must be in pairs -- recheck entries";
+inline constexpr std::string_view nothingToWrite = "Nothing to write!";
+inline constexpr std::string_view nothingToFormat = "Nothing to format!";
+inline constexpr std::string_view cornersOutOfOrder = "Entry Error! Check X1,Y1 and X2,Y2 values";
+inline constexpr std::string_view sizesDiffer = "Sum of X,Y bytes do not equal the text bytes";
+
+// The most bytes the read page's four-digit count box asks for.
+inline constexpr std::uint32_t largestReadCount = 9999;
+
+enum class Eeprom { External, Internal };
+
+// A number in decimal, zero-padded on the left to at least four digits: 12 -> "0012",
+// 4095 -> "4095", 12345 -> "12345", -1 -> "-0001".
+std::string fourDigitForm(std::int64_t value);
+
+// What an address or count box holds once the focus has left it: a whole number (a fraction
+// rounded half to even) in four-digit form; text that is not one stays as it was typed.
+std::string fourDigitRewrite(std::string_view typed);
+
+// The end address the read page shows while its boxes are filled in: start + number - 1 in
+// four-digit form, each box read leniently, so 0 and 0 show -0001.
+std::string endAddressCaption(std::string_view start, std::string_view number);
+
+// An EEPROM address in a frame: upper-case hex, zero-padded to four digits, never cut:
+// 16 -> "0010", 4096 -> "1000", 70000 -> "11170".
+std::string addressField(std::uint64_t value);
+
+// A read page's reply without the board's eight-character closing trailer, which is taken to
+// be there when the fourth and third characters from the end are "y:" ("...Ready:" CR LF).
+// A text shorter than the trailer is kept whole.
+std::string_view withoutTrailer(std::string_view reply);
+
+// "]a]" (external) or "]g]" (internal), the start and the end address the page shows, four
+// upper-case hex digits each and nothing between: start 16, end 19 -> "]a]00100013". An end
+// below the start means the count asked for no byte: the count box is named.
+Encoded eepromReadFrame(Eeprom memory, Entry start, Entry count, std::string_view end);
+
+// A write page's text made ready to send, or why it cannot be.
+struct Reformatted
+{
+    std::string byteList;
+    std::string refusal; // empty when the byte list can be sent
+
+    bool ok() const { return refusal.empty(); }
+};
+
+struct EepromReformat : Reformatted
+{
+    std::uint64_t end = 0; // the last address the bytes reach
+};
+
+// The hex text of the EEPROM write page from its start address on: its layout removed, only
+// hex digits, whole pairs, at least one byte. Start 16, "12ab34" -> end 18, "]12]ab]34]".
+EepromReformat reformatForEeprom(std::string_view text, Entry start);
+
+// "]o]" (external) or "]w]" (internal), start and end as four upper-case hex digits, then the
+// byte list as it stands: "]o]00100012]12]ab]34]".
+Encoded eepromWriteFrame(Eeprom memory, Entry start, std::uint64_t end, std::string_view byteList);
+
+// The LCD rectangle: columns X1 to X2, pages Y1 to Y2, as the page's boxes hold them.
+struct Corners
+{
+    Entry x1, x2, y1, y2;
+};
+
+// The bytes a rectangle holds, both ends included; none when a range runs backwards.
+std::uint64_t rectangleBytes(std::uint32_t x1, std::uint32_t x2, std::uint32_t y1,
+                             std::uint32_t y2);
+
+// "]n]" and the corners as hex fields in the order X1, X2, Y1, Y2: "]n]007f0007".
+Encoded lcdReadFrame(const Corners &corners);
+
+// "]m]", the corners as the read frame has them, then the text as it stands:
+// "]m]00010000]a1]b2".
+Encoded lcdWriteFrame(const Corners &corners, std::string_view text);
+
+struct LcdReformat : Reformatted
+{
+    // Both counts in four-digit form, once the corners could be counted over; the page shows
+    // them even when the sizes differ, so that a person sees both.
+    std::string rectangleCount;
+    std::string textCount;
+};
+
+// The hex text of the LCD page checked against its rectangle, in this order: only hex digits,
+// not blank, whole pairs, corners that are numbers in order, as many bytes as the rectangle
+// holds. "a1b2" for X1 0, X2 1, Y1 0, Y2 0 -> "]a1]b2".
+LcdReformat reformatForLcd(std::string_view text, const Corners &corners);
+
+} // namespace protocol
