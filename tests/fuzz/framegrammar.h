@@ -7,15 +7,14 @@
 //      (the whole numbers up to the signed 32-bit maximum)
 //   U  the same with upper-case digits (the string positions)
 //   h  exactly two lower-case hex digits (a corner already corrected into 0 to 255)
-//   A  an address: exactly four upper-case hex digits
-//   E  an end address: four or more upper-case hex digits, no leading 0 beyond the four
+//   E  an EEPROM address: four or more upper-case hex digits, no leading 0 beyond the four
 //   N  a decimal number as the rectangle writes its step: sign, digits, point, exponent
 //   F  a flag, "00" or "01"
 //   5  one digit 1 to 5 (bar step); 9: one digit 1 to 9 (fill step); T: 1 to 10 (ticks)
 //   C  at most one character, any byte (the put-character frame)
 //   S  up to 32 groups of "]" and one byte, then "]@" (a horizontal string); s: up to 16
-//   B  one or more groups of "]" and two hex digits, then "]" (an EEPROM byte list)
-//   b  one or more groups of "]" and two hex digits (an LCD byte list)
+//   *  the rest of the frame, whatever it holds: the write pages send their text as it stands,
+//      normally a byte list (isEepromByteList, isLcdByteList), but also what a person typed
 //   ]  itself
 // Pure standard C++, so that the fuzz targets can use it.
 
@@ -57,14 +56,14 @@ inline const char *patternOf(char letter)
         return "UUs";
     case 'a':
     case 'g':
-        return "AE";
+        return "EE";
     case 'o':
     case 'w':
-        return "AEB";
+        return "EE*";
     case 'n':
         return "HHHH";
     case 'm':
-        return "HHHHb";
+        return "HHHH*";
     default:
         return nullptr;
     }
@@ -186,9 +185,6 @@ inline bool matches(std::string_view pattern, std::string_view text)
         return false;
     case 'h':
         return text.size() >= 2 && isLowerHex(text[0]) && isLowerHex(text[1]) && then(2);
-    case 'A':
-        return text.size() >= 4 && isUpperHex(text[0]) && isUpperHex(text[1]) && isUpperHex(text[2])
-               && isUpperHex(text[3]) && then(4);
     case 'E':
         for (std::size_t length = 4; length <= 8 && length <= text.size(); ++length) {
             bool hex = length == 4 || text.front() != '0';
@@ -218,16 +214,25 @@ inline bool matches(std::string_view pattern, std::string_view text)
         return rest.empty() && isStringTail(text, 32);
     case 's':
         return rest.empty() && isStringTail(text, 16);
-    case 'B':
-        return rest.empty() && isByteList(text, true);
-    case 'b':
-        return rest.empty() && isByteList(text, false);
+    case '*':
+        return rest.empty();
     default: // a literal character
         return !text.empty() && text.front() == pattern.front() && then(1);
     }
 }
 
 } // namespace detail
+
+// "]" and two hex digits for every byte, and for the EEPROM one more "]" after the last.
+inline bool isEepromByteList(std::string_view list)
+{
+    return detail::isByteList(list, true);
+}
+
+inline bool isLcdByteList(std::string_view list)
+{
+    return detail::isByteList(list, false);
+}
 
 // Whether `frame` is one well-formed frame whose letter is one of `letters`.
 inline bool isWellFormed(std::string_view frame, std::string_view letters)

@@ -1,9 +1,12 @@
 // Whatever the board sends, the receive window shows it: every byte as one character, in order,
 // line ends as CR LF, and megabytes without a line break cost seconds, not minutes.
 #include "app/mainfixture.h"
+#include "app/pagefront.h"
 #include "protocol/lineends.h"
 
 #include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QTextDocument>
 
 #include <random>
 
@@ -44,6 +47,40 @@ TEST_F(ReceiveSweep, AnyBytesAreShownInOrderOneCharacterEach)
     EXPECT_EQ(receiveWindow()->text(), expected);
 }
 
+// The read pages take the reply from the receive window when the focus leaves "&Read": the
+// reply as received, without the board's eight-character trailer when it ends in one.
+TEST_F(ReceiveSweep, ReadPagesTakeAnyReplyWholeOrWithoutItsTrailer)
+{
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    const struct
+    {
+        const char *read, *result;
+    } pages[] = {{"cmderead", "txteread"}, {"cmdlcdread", "txtlcd"}};
+    std::mt19937 random(11);
+    for (const auto &page : pages) {
+        for (const QByteArray &ending :
+             {QByteArray("Ready:\r\n"), QByteArray("y:"), QByteArray()}) {
+            SCOPED_TRACE(std::string(page.read) + " ending " + ending.toStdString());
+            auto *read = find<QPushButton>(page.read);
+            bringPageToFront(read);
+            QTest::mouseClick(read, Qt::LeftButton);
+            for (int tick = 0; tick < 5; ++tick)
+                receive(anyBytes(random, 200) + (tick == 4 ? ending : QByteArray()));
+            auto *result = find<QPlainTextEdit>(page.result);
+            QTest::mouseClick(result->viewport(), Qt::LeftButton);
+            const QString shown = receiveWindow()->text();
+            const bool trailer = shown.size() >= 8 && shown.mid(shown.size() - 4, 2) == "y:";
+            QString taken = result->document()->toRawText();
+            taken.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+            EXPECT_EQ(taken, trailer ? shown.chopped(8) : shown);
+        }
+    }
+}
+
+// Known fault, left to the receive window's owner: every tick lays out the whole last line
+// again, so a board that sends megabytes without a line break freezes the window (8 ticks of
+// 256 KiB take minutes). Enable once the window appends in constant time per tick.
 TEST_F(ReceiveSweep, DISABLED_MegabytesWithoutALineBreakArriveInSeconds)
 {
     const QByteArray line(256 * 1024, 'x');
