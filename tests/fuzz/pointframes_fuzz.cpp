@@ -57,7 +57,8 @@ void fill(FuzzedDataProvider &data)
 
 void run(FuzzedDataProvider &data)
 {
-    const std::string count = data.ConsumeRandomLengthString(6), x = boxText(data),
+    // The count box takes three characters: at most 999 dots, or "1e3".
+    const std::string count = data.ConsumeRandomLengthString(3), x = boxText(data),
                       y = boxText(data);
     const auto direction = data.ConsumeBool() ? protocol::RunDirection::Horizontal
                                               : protocol::RunDirection::Vertical;
