@@ -30,9 +30,9 @@ struct FieldCheck
 
 std::span<const FieldCheck> fieldChecks();
 
-// Watches every box of `fieldChecks()`. A mouse press on a button that took the focus from a
-// box whose message has just been shown does not press the button: the person sees the
-// message and the reset text first, and clicks again.
+// Watches every box of `fieldChecks()`. A mouse press or a mnemonic on a button that took the
+// focus from a box whose message has just been shown does not press the button: the person
+// sees the message and the reset text first, and presses again.
 void installFieldChecks(QWidget &pages, ui::Messages &messages);
 
 } // namespace pages
