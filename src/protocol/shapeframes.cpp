@@ -16,6 +16,7 @@ constexpr double largestCorner = 255;
 // At most 15 significant digits, no superfluous zeros: 1 -> "1", 2.5 -> "2.5".
 std::string decimal(double value)
 {
+    value += 0.0; // a negative zero ("-0") is written "0"
     char text[32];
     const auto result = std::to_chars(std::begin(text), std::end(text), value,
                                       std::chars_format::general, 15);
@@ -48,7 +49,7 @@ RectangleFrame rectangleFrame(const RectangleEntries &entries)
     }
     const double step = lenientNumber(entries.step.text);
     if (!std::isfinite(step))
-        return {Encoded::refused(needsWholeNumber(entries.step.label, 1, 9)), {}};
+        return {Encoded::refused(needsNumber(entries.step.label, 1, 9)), {}};
     FrameParts parts('r');
     for (std::size_t i = 0; i < corners.size(); ++i)
         parts.field({corners[i].label, result.corners[i]});
