@@ -18,6 +18,24 @@ namespace pages {
 
 namespace {
 
+// What a checked box must hold when it loses the focus.
+enum class FieldRule {
+    Range,    // its number, plus the number of `start` when it names one, within low..high
+    NotEmpty, // any text at all, blanks included
+};
+
+// One box checked on every loss of focus: when its rule breaks, the message (none when empty),
+// then the reset text.
+struct FieldCheck
+{
+    const char *box;
+    FieldRule rule;
+    double low, high;
+    const char *start; // the start box a length adds to; empty for none
+    const char *message;
+    const char *reset;
+};
+
 constexpr const char *invalidValue = "Invalid Value";
 constexpr const char *outOfBounds = "Out of bounds value!";
 constexpr const char *stepRange = "Must be between 1 and 9";
@@ -107,11 +125,6 @@ private:
 };
 
 } // namespace
-
-std::span<const FieldCheck> fieldChecks()
-{
-    return checks;
-}
 
 void installFieldChecks(QWidget &pages, ui::Messages &messages)
 {
