@@ -28,24 +28,24 @@ std::string hexPairs(const std::vector<std::uint8_t> &bytes)
 std::optional<std::vector<std::uint8_t>> bytesOfHexPairs(std::string_view text)
 {
     std::vector<std::uint8_t> bytes;
-    std::optional<int> high;
+    int high = -1; // the first digit of a pair while its second is awaited
     for (const char c : text) {
         if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
-            if (high)
+            if (high >= 0)
                 return std::nullopt;
             continue;
         }
         const auto value = hexDigitValue(c);
         if (!value)
             return std::nullopt;
-        if (high) {
-            bytes.push_back(static_cast<std::uint8_t>(*high * 16 + *value));
-            high.reset();
+        if (high >= 0) {
+            bytes.push_back(static_cast<std::uint8_t>(high * 16 + *value));
+            high = -1;
         } else {
-            high = value;
+            high = *value;
         }
     }
-    if (high)
+    if (high >= 0)
         return std::nullopt;
     return bytes;
 }
