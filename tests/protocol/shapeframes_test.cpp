@@ -132,6 +132,7 @@ TEST(LineFrame, BothXThenBothYAndTheEndNeverBeforeTheBeginning)
             {"100", "0", "20", "40", {"", "Invalid Entry - Try again"}},
             {"0", "40", "127", "39", {"", "Invalid Entry - Try again"}},
             {"abc", "0", "5", "5", {"", "X1 needs a whole number from 0 up"}}, // order reads 0
+            {"5", "0", "abc", "5", {"", "Invalid Entry - Try again"}},         // order first
             {"-3", "0", "5", "5", {"", "X1 needs a whole number from 0 up"}},
     };
     for (const auto &row : rows)
