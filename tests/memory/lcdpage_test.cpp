@@ -73,12 +73,15 @@ TEST_F(LcdReadWrite, StepsButtonsPacingAndFrames)
              "5",
              {},
              {"]m]00000000x]ff"}},
-            {"copy",
-             [&] { click("cdmlcdcopy"); },
+            {"copy of nothing still enables Reformat",
+             [&] {
+                 setMemo("txtlcd", "");
+                 click("cdmlcdcopy");
+             },
              true,
              true,
              "5",
-             {"Text copied to Clipboad"},
+             {"Nothing to there to copy!"},
              {}},
             {"clear", [&] { click("lcrlcdtxt"); }, true, false, "5", {}, {}},
             {"paste of nothing",
