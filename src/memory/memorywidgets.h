@@ -1,5 +1,6 @@
 #pragma once
 
+#include "protocol/memoryframes.h"
 #include "protocol/refusal.h"
 
 #include <QLatin1String>
@@ -7,8 +8,10 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QPlainTextEdit;
+class QRadioButton;
 class QWidget;
 
 namespace ui {
@@ -45,6 +48,11 @@ void requestRead(ui::CommandLink &link, ui::Messages &messages, QPlainTextEdit *
 // Each time the focus leaves a read page's "&Read", whatever the board has answered so far
 // goes into the result box, without its closing trailer.
 void collectReplies(QWidget *readButton, ui::CommandLink &link, QPlainTextEdit *result);
+
+// The EEPROM a page's two option buttons choose; with neither selected, nothing, after
+// "Please select Internal or External EEprom".
+std::optional<protocol::Eeprom> chosenEeprom(const QRadioButton *external,
+                                             const QRadioButton *internal, ui::Messages &messages);
 
 // A write page's "&Paste": the clipboard's text replaces the box's, and an empty result says
 // "Nothing to paste!". True when text arrived.
