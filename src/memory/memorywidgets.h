@@ -2,8 +2,8 @@
 
 #include "protocol/memoryframes.h"
 #include "protocol/refusal.h"
+#include "ui/controls.h"
 
-#include <QLatin1String>
 #include <QObject>
 #include <QString>
 
@@ -26,14 +26,7 @@ namespace memory {
 QString memoText(const QPlainTextEdit *memo);
 void setMemoText(QPlainTextEdit *memo, const QString &text);
 
-// A control the layout tables built, by its fixed name.
-template<typename T>
-T *control(const QObject &pages, const char *name)
-{
-    T *found = pages.findChild<T *>(QLatin1String(name));
-    Q_ASSERT_X(found, "memory::control", name);
-    return found;
-}
+using ui::control;
 
 // One of these pages' multi-line boxes, by its fixed name. Tab moves on to the next control
 // in the page's order, as in the single-line boxes: a tab is no part of hex text.
