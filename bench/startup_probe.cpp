@@ -1,7 +1,8 @@
 // Starts one program on the X server of $DISPLAY and times its first window as the server
 // sees it: when the window is mapped and when something is first drawn into it. Then, after
 // the program has been left alone for a moment, it reads the program's resident memory and
-// ends it. Prints one line: "map_ms paint_ms rss_kb" (paint_ms is -1 if nothing was drawn).
+// ends it. Prints one line: "map_ms paint_ms rss_kb cpu_ms" (paint_ms is -1 if nothing was
+// drawn); cpu_ms is the processor time the program had used, all threads, when it first drew.
 //
 //   startup_probe [--settle MS] [--timeout MS] -- PROGRAM [ARGUMENTS...]
 //
@@ -15,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fstream>
 #include <memory>
 #include <poll.h>
@@ -41,6 +43,23 @@ long residentKb(pid_t pid)
             return std::strtol(line.c_str() + 6, nullptr, 10);
     }
     return -1;
+}
+
+// Processor time the program has used so far, over all its threads, in milliseconds.
+double cpuMs(pid_t pid)
+{
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    double total = 0;
+    if (DIR *listing = ::opendir(tasks.c_str())) {
+        while (const dirent *task = ::readdir(listing)) {
+            std::ifstream schedstat(tasks + "/" + task->d_name + "/schedstat");
+            double runNs = 0;
+            if (task->d_name[0] != '.' && schedstat >> runNs)
+                total += runNs / 1e6;
+        }
+        ::closedir(listing);
+    }
+    return total;
 }
 
 void stop(pid_t pid)
@@ -125,6 +144,7 @@ int main(int argc, char *argv[])
 
     double mapMs = -1;
     double paintMs = -1;
+    double paintCpuMs = -1;
     xcb_window_t window = XCB_NONE;
     Rect area;
     while (paintMs < 0 && msSince(start) < timeoutMs) {
@@ -148,6 +168,7 @@ int main(int argc, char *argv[])
                 const auto *drawn = reinterpret_cast<xcb_damage_notify_event_t *>(event.get());
                 if (area.meets(drawn->area)) {
                     paintMs = msSince(start);
+                    paintCpuMs = cpuMs(pid);
                     break;
                 }
             }
@@ -166,6 +187,6 @@ int main(int argc, char *argv[])
     const long rss = residentKb(pid);
     stop(pid);
     xcb_disconnect(x);
-    std::printf("%.1f %.1f %ld\n", mapMs, paintMs, rss);
+    std::printf("%.1f %.1f %ld %.1f\n", mapMs, paintMs, rss, paintCpuMs);
     return 0;
 }
