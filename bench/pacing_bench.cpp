@@ -30,9 +30,11 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -121,6 +123,9 @@ struct FarEnd
     double characterMs; // how long a character takes on its line; 0 when it has none
     std::function<void()> clear;
     std::function<std::vector<Arrival>(std::size_t count)> waitFor;
+    std::function<std::string()> note = [] {
+        return std::string();
+    }; // after each row
 };
 
 double percentile(std::vector<double> values, double fraction)
@@ -176,6 +181,8 @@ bool measure(app::Main &window, TimestampingPort &port, const FarEnd &farEnd)
                     run.delayMs, seen.size(), shortOnes, percentile(sent, 0), percentile(seen, 0),
                     percentile(seen, 0.5), percentile(seen, 0.99), percentile(seen, 1),
                     percentile(overheads, 0.5));
+        if (const std::string note = farEnd.note(); !note.empty())
+            std::printf("         %s\n", note.c_str());
     }
     return true;
 }
@@ -239,10 +246,14 @@ bool asTheBoardSeesIt(SilentMessages &messages)
                      }
                      std::this_thread::sleep_for(std::chrono::milliseconds(5));
                  }
+             },
+             [&simulated, lostBefore = std::uint64_t(0)]() mutable {
+                 // Characters that came while the two-character buffer was full.
+                 const std::uint64_t lost = simulated.lostCharacters() - lostBefore;
+                 lostBefore += lost;
+                 return lost ? "the board lost " + std::to_string(lost) + " characters"
+                             : std::string();
              }});
-    if (simulated.lostCharacters() > 0)
-        std::printf("the board lost %llu characters\n",
-                    static_cast<unsigned long long>(simulated.lostCharacters()));
     return done;
 }
 
