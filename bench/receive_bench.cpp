@@ -46,11 +46,13 @@ public:
     }
 };
 
-// Lines as the board sends them (CR only), `size` characters in all.
+// A line as the board sends it, ended by a carriage return only.
+const QByteArray boardLine = "0123456789abcdef0123456789abcdef0123456789abcdef0123456789Ready:\r";
+
+// Such lines, `size` characters in all.
 QByteArray boardText(int size)
 {
-    const QByteArray line = "0123456789abcdef0123456789abcdef0123456789abcdef0123456789Ready:\r";
-    return line.repeated(size / line.size() + 1).left(size);
+    return boardLine.repeated(size / boardLine.size() + 1).left(size);
 }
 
 double percentile(std::vector<double> values, double fraction)
@@ -78,7 +80,7 @@ void tickCost()
     const int tickSize = fastestRate / bitsPerCharacter * pollMs / 1000;
     const QByteArray tick = boardText(tickSize);
     const QByteArray line
-            = QByteArray::fromStdString(protocol::normaliseLineEnds(boardText(64).toStdString()));
+            = QByteArray::fromStdString(protocol::normaliseLineEnds(boardLine.toStdString()));
     constexpr int fillerLines = 1000;
     const QByteArray filler = line.repeated(fillerLines);
     const QString placeholder = QStringLiteral("Waiting.....");
