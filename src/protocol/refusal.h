@@ -29,6 +29,8 @@ struct Entry
 std::string needsWholeNumber(std::string_view label);
 // The same for a box with a range of its own: "Count needs a whole number from 1 to 255".
 std::string needsWholeNumber(std::string_view label, std::uint32_t low, std::uint32_t high);
+// The same for a box that takes fractions too: "Step 1-9 needs a number from 1 to 9".
+std::string needsNumber(std::string_view label, std::uint32_t low, std::uint32_t high);
 
 // A character of a string or the put-character box that the board cannot take: it reads one
 // byte per character, and only plain ASCII is one byte on the wire.
