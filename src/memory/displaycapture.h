@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+#include <chrono>
+
+class QPushButton;
+
+namespace ui {
+class CommandLink;
+class Messages;
+} // namespace ui
+
+namespace memory {
+
+class CaptureWindow;
+
+// "Capture..." on LCD Read/Write: the page's read frame for the whole display, sent as any
+// frame is; then, without touching the page's boxes or the receive window, the answer is
+// watched for until it is complete and shown as a picture. A line that stays quiet too long
+// ends the wait with a message.
+class DisplayCapture : public QObject
+{
+    Q_OBJECT
+public:
+    // Finds its button among `pages`.
+    DisplayCapture(const QObject &pages, ui::CommandLink &link, ui::Messages &messages,
+                   QObject *parent);
+
+    // The window of the last capture; none before the first.
+    CaptureWindow *window() const { return m_window; }
+    // How long the line may stay quiet before the answer is given up.
+    void setQuietLimit(std::chrono::milliseconds limit) { m_quietLimit = limit; }
+
+private:
+    void capture();
+    void watch();
+    void finish();
+    void show(const std::vector<std::uint8_t> &bytes);
+
+    ui::CommandLink &m_link;
+    ui::Messages &m_messages;
+    QPushButton *m_button;
+    CaptureWindow *m_window = nullptr;
+    QTimer m_poll;
+    QElapsedTimer m_quiet;
+    std::chrono::milliseconds m_quietLimit{3000};
+    // Where the answer starts in the receive window, and how much of it has been seen.
+    qsizetype m_mark = 0;
+    qsizetype m_seen = 0;
+};
+
+} // namespace memory

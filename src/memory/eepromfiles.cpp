@@ -1,0 +1,151 @@
+#include "memory/eepromfiles.h"
+
+#include "memory/memorytexts.h"
+#include "memory/memorywidgets.h"
+#include "memory/tooltexts.h"
+#include "protocol/hexbytes.h"
+#include "protocol/intelhex.h"
+#include "protocol/memoryframes.h"
+#include "protocol/numbers.h"
+#include "ui/messages.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSaveFile>
+
+namespace memory {
+
+namespace {
+
+const QString fileFilter
+        = QObject::tr("Intel HEX files (*.hex *.ihx *.ihex);;Binary files (*.bin);;All files (*)");
+
+const QString clickHere = QStringLiteral("CLICK HERE");
+
+struct Eeprom
+{
+    QString name;
+    std::uint64_t size;
+};
+
+const Eeprom external{QStringLiteral("External"), 32 * 1024};
+const Eeprom internal{QStringLiteral("Internal"), 256};
+
+QString fileName(const QString &path)
+{
+    return QFileInfo(path).fileName();
+}
+
+} // namespace
+
+bool isIntelHexName(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == QLatin1String("hex") || suffix == QLatin1String("ihx")
+           || suffix == QLatin1String("ihex");
+}
+
+EepromSaver::EepromSaver(const QObject &pages, ui::Messages &messages, QObject *parent)
+    : QObject(parent)
+    , m_messages(messages)
+    , m_start(control<QLineEdit>(pages, "txteraddr"))
+    , m_result(control<QPlainTextEdit>(pages, "txteread"))
+    , m_button(control<QPushButton>(pages, "cmdesave"))
+    , m_askPath(saveFileAsker(tr("Save EEPROM bytes"), QStringLiteral("eeprom.hex"), fileFilter))
+{
+    // Connected after the page's own "&Read": a read it sent has just put up "CLICK HERE".
+    connect(control<QPushButton>(pages, "cmderead"), &QPushButton::clicked, this, [this] {
+        if (memoText(m_result) == clickHere)
+            m_readStart = protocol::wholeNumber(m_start->text().toStdString()).value_or(0);
+    });
+    connect(m_button, &QPushButton::clicked, this, &EepromSaver::save);
+}
+
+void EepromSaver::save()
+{
+    const auto bytes = protocol::bytesOfHexPairs(memoText(m_result).toStdString());
+    if (!bytes || bytes->empty()) {
+        m_messages.show(tooltext::nothingToSave);
+        return;
+    }
+    const QString path = m_askPath(m_button->window());
+    if (path.isEmpty())
+        return;
+    const protocol::MemoryImage image{m_readStart, *bytes};
+    QByteArray contents;
+    if (isIntelHexName(path))
+        contents = QByteArray::fromStdString(protocol::writeIntelHex(image));
+    else
+        contents = QByteArray(reinterpret_cast<const char *>(bytes->data()),
+                              static_cast<qsizetype>(bytes->size()));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size()
+        || !file.commit())
+        m_messages.show(tooltext::fileNotWritten.arg(fileName(path), file.errorString()));
+}
+
+EepromOpener::EepromOpener(const QObject &pages, ui::Messages &messages, QObject *parent)
+    : QObject(parent)
+    , m_messages(messages)
+    , m_external(control<QRadioButton>(pages, "optWeep1"))
+    , m_internal(control<QRadioButton>(pages, "optweep2"))
+    , m_start(control<QLineEdit>(pages, "txtewaddr"))
+    , m_bytes(control<QPlainTextEdit>(pages, "txtewrite"))
+    , m_button(control<QPushButton>(pages, "cmdeopen"))
+    , m_askPath(openFileAsker(tr("Open EEPROM bytes"), fileFilter))
+{
+    connect(m_button, &QPushButton::clicked, this, &EepromOpener::open);
+}
+
+void EepromOpener::open()
+{
+    // The file is checked against the EEPROM it is meant for.
+    if (!m_external->isChecked() && !m_internal->isChecked()) {
+        m_messages.show(text::selectEeprom);
+        return;
+    }
+    const Eeprom &eeprom = m_external->isChecked() ? external : internal;
+    const QString path = m_askPath(m_button->window());
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_messages.show(tooltext::fileNotRead.arg(fileName(path), file.errorString()));
+        return;
+    }
+    const QByteArray contents = file.readAll();
+    const bool hex = isIntelHexName(path);
+    protocol::MemoryImage image;
+    if (hex) {
+        const protocol::HexReading reading
+                = protocol::readIntelHex(std::string_view(contents.constData(), contents.size()));
+        if (!reading.ok()) {
+            m_messages.show(fileName(path) + QStringLiteral(": ")
+                            + QString::fromStdString(reading.error));
+            return;
+        }
+        image = reading.image;
+    } else {
+        image.start = protocol::wholeNumber(m_start->text().toStdString()).value_or(0);
+        image.bytes.assign(contents.begin(), contents.end());
+    }
+    if (image.bytes.empty()) {
+        m_messages.show(tooltext::fileEmpty.arg(fileName(path)));
+        return;
+    }
+    if (image.start + image.bytes.size() > eeprom.size) {
+        m_messages.show(tooltext::fileTooLarge.arg(
+                fileName(path), eeprom.name, QString::number(image.bytes.size()),
+                QString::number(image.start), QString::number(eeprom.size - 1)));
+        return;
+    }
+    if (hex)
+        m_start->setText(QString::fromStdString(protocol::fourDigitForm(image.start)));
+    setMemoText(m_bytes, QString::fromStdString(protocol::hexPairs(image.bytes)));
+}
+
+} // namespace memory

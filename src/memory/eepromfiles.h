@@ -1,0 +1,69 @@
+#pragma once
+
+#include "memory/fileasker.h"
+
+#include <QObject>
+
+#include <cstdint>
+
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace ui {
+class Messages;
+}
+
+namespace memory {
+
+// A file name ending in .hex, .ihx or .ihex holds Intel HEX; any other, the bytes themselves.
+bool isIntelHexName(const QString &path);
+
+// "Save..." on Read EEprom: the bytes the read brought, as a binary or an Intel HEX file that
+// keeps the start address the read asked for.
+class EepromSaver : public QObject
+{
+    Q_OBJECT
+public:
+    // Finds its button and the page's controls among `pages`.
+    EepromSaver(const QObject &pages, ui::Messages &messages, QObject *parent);
+
+    void setPathAsker(FileAsker asker) { m_askPath = std::move(asker); }
+
+private:
+    void save();
+
+    ui::Messages &m_messages;
+    QLineEdit *m_start;
+    QPlainTextEdit *m_result;
+    QPushButton *m_button;
+    FileAsker m_askPath;
+    std::uint32_t m_readStart = 0;
+};
+
+// "Open..." on Write EEprom: a binary or Intel HEX file into the page's hex text, and a HEX
+// file's address into its start address, for the page's own "Reformat" and "&Write". A file
+// that cannot be read whole, or that does not fit the chosen EEPROM, changes nothing.
+class EepromOpener : public QObject
+{
+    Q_OBJECT
+public:
+    // Finds its button and the page's controls among `pages`.
+    EepromOpener(const QObject &pages, ui::Messages &messages, QObject *parent);
+
+    void setPathAsker(FileAsker asker) { m_askPath = std::move(asker); }
+
+private:
+    void open();
+
+    ui::Messages &m_messages;
+    QRadioButton *m_external;
+    QRadioButton *m_internal;
+    QLineEdit *m_start;
+    QPlainTextEdit *m_bytes;
+    QPushButton *m_button;
+    FileAsker m_askPath;
+};
+
+} // namespace memory
