@@ -76,6 +76,7 @@ void DisplayCapture::capture()
     m_link.send(QString::fromStdString(frame.frame));
     m_button->setEnabled(false);
     m_quiet.start();
+    m_waiting.start();
     m_poll.start();
 }
 
@@ -97,7 +98,8 @@ void DisplayCapture::watch()
     } else if (const auto *refused = std::get_if<Refused>(&answer)) {
         finish();
         m_messages.show(tooltext::readRefused, QString::fromStdString(refused->line));
-    } else if (m_quiet.elapsed() > m_quietLimit.count()) {
+    } else if (m_quiet.elapsed() > m_quietLimit.count()
+               || m_waiting.elapsed() > longestWait.count()) {
         finish();
         m_messages.show(tooltext::noReply);
     }

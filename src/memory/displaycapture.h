@@ -19,8 +19,8 @@ class CaptureWindow;
 
 // "Capture..." on LCD Read/Write: the page's read frame for the whole display, sent as any
 // frame is; then, without touching the page's boxes or the receive window, the answer is
-// watched for until it is complete and shown as a picture. A line that stays quiet too long
-// ends the wait with a message.
+// watched for until it is complete and shown as a picture. A line that stays quiet too long,
+// or an answer that never completes, ends the wait with a message.
 class DisplayCapture : public QObject
 {
     Q_OBJECT
@@ -46,7 +46,10 @@ private:
     CaptureWindow *m_window = nullptr;
     QTimer m_poll;
     QElapsedTimer m_quiet;
+    QElapsedTimer m_waiting;
     std::chrono::milliseconds m_quietLimit{3000};
+    // Long enough for the whole display at 300 baud; a line that chatters cannot hold it open.
+    static constexpr std::chrono::milliseconds longestWait{120000};
     // Where the answer starts in the receive window, and how much of it has been seen.
     qsizetype m_mark = 0;
     qsizetype m_seen = 0;
