@@ -52,7 +52,7 @@ public:
     serial::PortResult open() override { return m_port.open(); }
     void close() override { m_port.close(); }
     bool isOpen() const override { return m_port.isOpen(); }
-    void drain() override { m_port.drain(); }
+    serial::PortResult drain() override { return m_port.drain(); }
     QByteArray readAll() override { return m_port.readAll(); }
 
     serial::PortResult write(const QByteArray &bytes) override

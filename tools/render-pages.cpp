@@ -32,7 +32,7 @@ public:
     void close() override {}
     bool isOpen() const override { return false; }
     serial::PortResult write(const QByteArray &) override { return serial::PortResult::success(); }
-    void drain() override {}
+    serial::PortResult drain() override { return serial::PortResult::success(); }
     QByteArray readAll() override { return {}; }
 
 private:

@@ -40,6 +40,13 @@ inline const QString delayOutOfRange
         = QStringLiteral("XmitDelay must be a number of milliseconds up to 2147483647.");
 inline const QString errorOpening = QStringLiteral("Error opening Comm:");
 inline const QString commNotOpen = QStringLiteral("Comm Port Not Open");
+inline const QString portLost = QStringLiteral("Comm port lost: ");
+
+// A long transmission's progress window.
+inline const QString stop = QStringLiteral("Stop");
+inline const QString sending = QStringLiteral("Sending to the board");
+inline const QString progress = QStringLiteral("%1 of %2 characters sent, %3 left");
+inline const QString stopped = QStringLiteral("Transmit stopped after %1 of %2 characters");
 
 inline const QStringList settings = {
         QStringLiteral("56000,n,8,1"), QStringLiteral("38400,n,8,1"), QStringLiteral("28800,n,8,1"),

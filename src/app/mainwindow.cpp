@@ -1,10 +1,12 @@
 #include "app/mainwindow.h"
 
 #include "app/maintexts.h"
+#include "app/transmitrun.h"
 #include "memory/memorypages.h"
 #include "pages/drawingpages.h"
 #include "protocol/lineends.h"
 #include "protocol/transmission.h"
+#include "protocol/utf8.h"
 #include "serial/port.h"
 #include "ui/boardart.h"
 #include "ui/clipboardcopy.h"
@@ -28,6 +30,9 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <cmath>
+#include <utility>
 
 namespace app {
 
@@ -81,7 +86,8 @@ Main::Main(serial::Port &port, ui::Messages &messages, serial::Clock *clock, QWi
     , m_port(port)
     , m_messages(messages)
     , m_ownClock(clock ? nullptr : std::make_unique<serial::SteadyClock>())
-    , m_transmitter(port, clock ? *clock : *m_ownClock)
+    , m_clock(clock ? *clock : *m_ownClock)
+    , m_transmitter(port, m_clock)
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(text::caption);
@@ -270,6 +276,7 @@ void Main::toggleOpen()
 void Main::openPort()
 {
     m_receive->setText(text::waiting);
+    m_held.clear();
     applySelection();
     const auto opened = m_port.open();
     if (!opened.ok) {
@@ -313,6 +320,11 @@ void Main::exitProgram()
 
 void Main::closeEvent(QCloseEvent *event)
 {
+    // While a transmission runs, only its Stop ends anything.
+    if (m_run) {
+        event->ignore();
+        return;
+    }
     // Closing through the window frame ends the program as "E&xit" does.
     exitProgram();
     event->accept();
@@ -320,28 +332,93 @@ void Main::closeEvent(QCloseEvent *event)
 
 void Main::send()
 {
+    transmitFrames({m_terminalLine->text()}, false);
+}
+
+void Main::sendAll(const QStringList &frames)
+{
+    transmitFrames(frames, true);
+}
+
+void Main::transmitFrames(const QStringList &frames, bool putInLine)
+{
+    // The whole run is planned first, so one progress window can follow all of it.
+    const double rate = m_transmitter.charactersPerSecond();
+    std::size_t total = 0;
+    double ms = 0;
+    for (const QString &frame : frames) {
+        const auto plan
+                = protocol::planTransmission(frame.toStdString(), m_waitChar->text().toStdString(),
+                                             m_xmitDelay->text().toStdString());
+        for (const auto &step : plan.steps) {
+            const auto characters = protocol::utf8Characters(step.bytes).size();
+            total += characters;
+            ms += step.pauseMs + 1000.0 * static_cast<double>(characters) / rate;
+        }
+    }
+    {
+        TransmitRun run(this, m_clock, total, std::chrono::milliseconds(std::llround(ms)), rate,
+                        [this] { return takeReceived(); });
+        m_run = &run;
+        for (const QString &frame : frames) {
+            if (putInLine)
+                m_terminalLine->setText(frame);
+            if (!transmitLine(run))
+                break;
+        }
+        if (run.stopped()) {
+            m_status->setState(ui::PortStatusLabel::State::On);
+            tell(text::stopped.arg(run.sent()).arg(run.total()));
+            resumePoll();
+        }
+    }
+    m_run = nullptr;
+}
+
+void Main::tell(const QString &message)
+{
+    // The message that ends a transmission stands alone: its progress window goes first.
+    if (m_run)
+        m_run->closeProgress();
+    m_messages.show(message);
+}
+
+// One call of `send` on what the terminal line holds now; false when the run should end.
+bool Main::transmitLine(TransmitRun &run)
+{
     const auto plan = protocol::planTransmission(m_terminalLine->text().toStdString(),
                                                  m_waitChar->text().toStdString(),
                                                  m_xmitDelay->text().toStdString());
     if (plan.refusal == protocol::TransmitRefusal::NothingToSend) {
-        m_messages.show(text::nothingToSend);
+        tell(text::nothingToSend);
         resumePoll();
-        return;
+        return false;
     }
     m_poll->stop();
     if (plan.refusal == protocol::TransmitRefusal::DelayOutOfRange) {
-        m_messages.show(text::transmitFailed + text::delayOutOfRange);
+        tell(text::transmitFailed + text::delayOutOfRange);
         resumePoll();
-        return;
+        return false;
     }
-    if (!m_port.isOpen())
-        return;
+    if (noticeLoss() || !m_port.isOpen())
+        return false;
     m_status->setState(ui::PortStatusLabel::State::Busy);
-    const auto sent = m_transmitter.transmit(plan.steps);
+    const auto sent = m_transmitter.transmit(plan.steps, &run);
+    if (noticeLoss())
+        return false;
+    if (run.stopped())
+        return false;
     m_status->setState(ui::PortStatusLabel::State::On);
     if (!sent.ok)
-        m_messages.show(text::transmitFailed + sent.reason);
+        tell(text::transmitFailed + sent.reason);
     resumePoll();
+    return sent.ok;
+}
+
+bool Main::takeReceived()
+{
+    m_held += m_port.readAll();
+    return m_port.fault().ok;
 }
 
 void Main::resumePoll()
@@ -353,22 +430,42 @@ void Main::resumePoll()
 
 void Main::sendTyped(const QByteArray &bytes)
 {
-    if (!m_port.isOpen())
+    if (noticeLoss() || !m_port.isOpen())
         return;
     const auto written = m_port.write(bytes);
-    if (!written.ok)
+    if (!noticeLoss() && !written.ok)
         m_messages.show(text::transmitFailed + written.reason);
+}
+
+bool Main::noticeLoss()
+{
+    // The port may have found its device gone between two poll ticks.
+    if (m_port.fault().ok)
+        return false;
+    pollReceived();
+    return true;
 }
 
 void Main::pollReceived()
 {
-    const QByteArray received = m_port.readAll();
-    if (received.isEmpty())
-        return;
-    if (m_receive->holds(text::waiting))
-        m_receive->setText({});
-    m_receive->appendReceived(
-            QByteArray::fromStdString(protocol::normaliseLineEnds(received.toStdString())));
+    QByteArray received = m_port.readAll();
+    if (!m_held.isEmpty())
+        received.prepend(std::exchange(m_held, {}));
+    if (!received.isEmpty()) {
+        if (m_receive->holds(text::waiting))
+            m_receive->setText({});
+        m_receive->appendReceived(
+                QByteArray::fromStdString(protocol::normaliseLineEnds(received.toStdString())));
+    }
+    if (const auto fault = m_port.fault(); !fault.ok)
+        portLost(fault.reason);
+}
+
+void Main::portLost(const QString &reason)
+{
+    // Gone is gone: the window closes the port as the Close toggle would, and says why.
+    closePort();
+    tell(text::portLost + reason);
 }
 
 void Main::setTerminalColours(const QColor &receive, const QColor &transmit)
@@ -385,6 +482,8 @@ void Main::showTerminalCompanions(bool shown)
 
 bool Main::guardOpen()
 {
+    if (noticeLoss())
+        return false;
     if (m_port.isOpen())
         return true;
     m_messages.show(text::commNotOpen);

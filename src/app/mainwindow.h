@@ -30,6 +30,8 @@ class TerminalLine;
 
 namespace app {
 
+class TransmitRun;
+
 // The main window: port settings, the Open/Close toggle, the terminal with `send` and the
 // receive poll, and the tab pages. It is the pages' CommandLink to the board.
 class Main : public QWidget, public ui::CommandLink
@@ -47,6 +49,7 @@ public:
 
     bool guardOpen() override;
     void send(const QString &frame) override;
+    void sendAll(const QStringList &frames) override;
     QString transmitDelay() const override;
     void setTransmitDelay(const QString &text) override;
     QString receivedText() const override;
@@ -74,7 +77,13 @@ private:
     void closePort();
     void exitProgram();
     void sendTyped(const QByteArray &bytes);
+    void transmitFrames(const QStringList &frames, bool putInLine);
+    bool transmitLine(TransmitRun &run);
+    bool takeReceived();
     void pollReceived();
+    bool noticeLoss();
+    void portLost(const QString &reason);
+    void tell(const QString &message);
     void resumePoll();
     void setTerminalColours(const QColor &receive, const QColor &transmit);
     void showTerminalCompanions(bool shown);
@@ -82,7 +91,10 @@ private:
     serial::Port &m_port;
     ui::Messages &m_messages;
     std::unique_ptr<serial::Clock> m_ownClock; // when no clock is given
+    serial::Clock &m_clock;
     serial::Transmitter m_transmitter;
+    TransmitRun *m_run = nullptr; // while a transmission runs
+    QByteArray m_held;            // what the board sent while a transmission ran, shown after it
 
     QButtonGroup *m_portNumbers = nullptr;
     QListWidget *m_settingsList = nullptr;

@@ -35,8 +35,10 @@ void drawDots(const QObject &tabs, ui::CommandLink &link, ui::Messages &messages
             messages.show(QString::fromStdString(run.refusal));
             return;
         }
+        QStringList frames;
         for (const std::string &frame : run.frames)
-            link.send(QString::fromStdString(frame));
+            frames.append(QString::fromStdString(frame));
+        link.sendAll(frames);
     });
 }
 

@@ -37,12 +37,16 @@ public:
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
 
-    // Hands every byte to the driver; fails only when the port refuses them.
+    // Hands every byte to the driver; fails when the port refuses them or stops taking them.
     virtual PortResult write(const QByteArray &bytes) = 0;
-    // Waits until every byte written so far has left the port.
-    virtual void drain() = 0;
+    // Waits until every byte written so far has left the port; fails like a stalled write
+    // when the port stops sending, so it never waits for ever.
+    virtual PortResult drain() = 0;
     // Everything that has arrived since the last read; empty when nothing has.
     virtual QByteArray readAll() = 0;
+    // Why the device cannot be used any more (unplugged, hung up), once a read or write has
+    // found out; ok while it works. The port is then no longer open. Opening starts afresh.
+    virtual PortResult fault() const { return PortResult::success(); }
 };
 
 } // namespace serial

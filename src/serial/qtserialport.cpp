@@ -1,18 +1,25 @@
 #include "serial/qtserialport.h"
 
 #include "protocol/linesettings.h"
+#include "serial/linerate.h"
+#include "serial/opendiagnosis.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <grp.h>
-#include <sys/stat.h>
+#include <chrono>
+#include <poll.h>
+#include <sys/ioctl.h>
 #include <termios.h>
+#include <thread>
 
 namespace serial {
 
 namespace {
 
-// A write that makes no progress for this long means the port has stopped taking bytes.
-constexpr int writeStallMs = 5000;
+using namespace std::chrono_literals;
+
+// A write or drain that makes no progress for this long means the port has stopped sending.
+constexpr int stallMs = 5000;
 
 QSerialPort::Parity parityOf(char letter)
 {
@@ -30,21 +37,27 @@ QSerialPort::Parity parityOf(char letter)
     }
 }
 
-QString owningGroup(const QString &device)
+bool hungUp(qintptr descriptor)
 {
-    struct stat info
-    {};
-    if (::stat(device.toLocal8Bit().constData(), &info) != 0)
-        return {};
-    const group *owner = ::getgrgid(info.st_gid);
-    return owner ? QString::fromLocal8Bit(owner->gr_name) : QString();
+    pollfd watch{static_cast<int>(descriptor), POLLIN, 0};
+    return ::poll(&watch, 1, 0) > 0 && (watch.revents & (POLLHUP | POLLERR));
+}
+
+// Bytes the driver still holds for the wire, or -1 when it cannot say.
+int outputQueue(qintptr descriptor)
+{
+    int queued = 0;
+    return ::ioctl(static_cast<int>(descriptor), TIOCOUTQ, &queued) == 0 ? queued : -1;
 }
 
 } // namespace
 
 QtSerialPort::QtSerialPort(PortMap map)
     : m_map(std::move(map))
-{}
+{
+    QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port,
+                     [this](QSerialPort::SerialPortError error) { noteError(error); });
+}
 
 QtSerialPort::~QtSerialPort()
 {
@@ -55,12 +68,15 @@ PortResult QtSerialPort::open()
 {
     if (m_port.isOpen())
         return PortResult::success();
+    m_fault = PortResult::success();
+    m_salvaged.clear();
     const QString device = m_map.device(m_number);
     if (device.isEmpty())
         return PortResult::failure(QStringLiteral("There is no port %1.").arg(m_number));
     m_port.setPortName(device);
     if (!m_port.open(QIODevice::ReadWrite))
-        return failure(device);
+        return explainOpenFailure(device, m_port.error(), m_port.errorString(),
+                                  inspectDevice(device));
     auto applied = applySettings();
     if (!applied.ok) {
         m_port.close();
@@ -78,10 +94,23 @@ PortResult QtSerialPort::applySettings()
     if (!line)
         return PortResult::failure(
                 QStringLiteral("\"%1\" is not a settings string.").arg(m_settings));
+    const QString device = m_port.portName();
+    const QString otherRate = QStringLiteral("Choose another rate, and set the board to it.");
     if (!m_port.setBaudRate(line->baudRate))
         return PortResult::failure(QStringLiteral("The serial driver cannot set %1 baud on %2: %3")
                                            .arg(line->baudRate)
-                                           .arg(m_port.portName(), m_port.errorString()));
+                                           .arg(device, m_port.errorString()),
+                                   otherRate);
+    // Some drivers take a rate they cannot make and quietly use the nearest one they can.
+    const auto set = actualBaudRate(static_cast<int>(m_port.handle()));
+    if (set && !rateClose(line->baudRate, *set))
+        return PortResult::failure(
+                QStringLiteral("The serial driver set %1 baud on %2 when asked for %3; the board "
+                               "cannot follow a rate more than 2 % off.")
+                        .arg(*set)
+                        .arg(device)
+                        .arg(line->baudRate),
+                otherRate);
     const bool framed = m_port.setParity(parityOf(line->parity))
                         && m_port.setDataBits(static_cast<QSerialPort::DataBits>(line->dataBits))
                         && m_port.setStopBits(line->stopBits == 2 ? QSerialPort::TwoStop
@@ -92,65 +121,118 @@ PortResult QtSerialPort::applySettings()
     return PortResult::success();
 }
 
-PortResult QtSerialPort::failure(const QString &device) const
-{
-    const QString reason = QStringLiteral("%1: %2").arg(device, m_port.errorString());
-    if (m_port.error() != QSerialPort::PermissionError)
-        return PortResult::failure(reason);
-    const QString group = owningGroup(device);
-    return PortResult::failure(
-            reason,
-            QStringLiteral(
-                    "Add your user to the group that owns the device (%1), then log in again.")
-                    .arg(group.isEmpty() ? QStringLiteral("usually dialout") : group));
-}
-
 void QtSerialPort::close()
 {
     if (m_port.isOpen())
         m_port.close();
+    m_fault = PortResult::success();
+}
+
+void QtSerialPort::noteError(QSerialPort::SerialPortError error)
+{
+    if (!m_port.isOpen() || !m_fault.ok)
+        return;
+    // A read or write that fails on a device still there is no loss: that one transfer
+    // fails, the port stays.
+    const bool hangUp = hungUp(m_port.handle());
+    const bool gone
+            = error == QSerialPort::ResourceError
+              || ((error == QSerialPort::ReadError || error == QSerialPort::WriteError) && hangUp);
+    if (!gone)
+        return;
+    // A device that has hung up reads as "ready" for ever: letting go of it at once is what
+    // keeps the event loop from spinning on it.
+    const QString device = m_port.portName();
+    m_fault = PortResult::failure(
+            hangUp ? QStringLiteral("%1 hung up: the adapter was unplugged or the far end "
+                                    "closed.")
+                             .arg(device)
+                   : QStringLiteral("%1: %2").arg(device, m_port.errorString()));
+    m_salvaged += m_port.readAll();
+    m_port.close();
 }
 
 PortResult QtSerialPort::write(const QByteArray &bytes)
 {
+    if (!m_fault.ok)
+        return m_fault;
     if (!m_port.isOpen())
         return PortResult::failure(QStringLiteral("The port is not open."));
     if (m_port.write(bytes) != bytes.size())
-        return PortResult::failure(m_port.errorString());
+        return m_fault.ok ? PortResult::failure(m_port.errorString()) : m_fault;
+    return handOver();
+}
+
+PortResult QtSerialPort::handOver()
+{
     // Nothing runs the event loop while `send` blocks: hand Qt's buffer to the driver here.
     // waitForBytesWritten is only asked while Qt still holds bytes; on an empty buffer it
     // would wait out its whole timeout.
-    while (m_port.bytesToWrite() > 0) {
+    while (m_port.isOpen() && m_port.bytesToWrite() > 0) {
         if (m_port.flush())
             continue;
-        if (!m_port.waitForBytesWritten(writeStallMs)) {
+        if (!m_port.waitForBytesWritten(stallMs) && m_fault.ok) {
             const bool stalled = m_port.error() == QSerialPort::NoError
                                  || m_port.error() == QSerialPort::TimeoutError;
             return PortResult::failure(stalled ? QStringLiteral("The port stopped taking bytes.")
                                                : m_port.errorString());
         }
     }
-    return PortResult::success();
+    return m_fault;
 }
 
-void QtSerialPort::drain()
+PortResult QtSerialPort::drain()
 {
+    if (!m_fault.ok)
+        return m_fault;
     if (!m_port.isOpen())
-        return;
-    while (m_port.bytesToWrite() > 0
-           && (m_port.flush() || m_port.waitForBytesWritten(writeStallMs))) {
-    }
+        return PortResult::failure(QStringLiteral("The port is not open."));
+    auto result = handOver();
+    if (result.ok)
+        result = waitForEmptyQueue();
+    if (!result.ok)
+        return result;
+    // Only the adapter's own few bytes are left: tcdrain waits for them exactly.
     while (::tcdrain(static_cast<int>(m_port.handle())) != 0 && errno == EINTR) {
     }
+    return m_fault;
+}
+
+PortResult QtSerialPort::waitForEmptyQueue()
+{
+    // tcdrain has no time limit, and an adapter that stops sending would hold it for ever:
+    // watch the driver's queue shrink instead, and give up when it stops shrinking.
+    const auto character = std::chrono::microseconds(11'000'000 / std::max(1, m_port.baudRate()));
+    auto lastProgress = std::chrono::steady_clock::now();
+    int queued = outputQueue(m_port.handle());
+    while (queued > 0) {
+        std::this_thread::sleep_for(std::clamp<std::chrono::microseconds>(
+                character * (queued - 1), 50us, std::chrono::microseconds(20ms)));
+        const int left = outputQueue(m_port.handle());
+        const auto now = std::chrono::steady_clock::now();
+        if (left < queued)
+            lastProgress = now;
+        else if (now - lastProgress > std::chrono::milliseconds(stallMs))
+            return PortResult::failure(
+                    QStringLiteral("The port stopped sending: %1 bytes have waited %2 s.")
+                            .arg(left)
+                            .arg(stallMs / 1000));
+        queued = left;
+    }
+    return PortResult::success();
 }
 
 QByteArray QtSerialPort::readAll()
 {
-    if (!m_port.isOpen())
-        return {};
-    // Takes what the driver holds now, whether or not the event loop has seen it yet.
-    m_port.waitForReadyRead(0);
-    return m_port.readAll();
+    // Takes what the driver holds now, whether or not the event loop has seen it yet; this
+    // is also where a device that has gone is found out.
+    if (m_port.isOpen())
+        m_port.waitForReadyRead(0);
+    QByteArray received;
+    received.swap(m_salvaged);
+    if (m_port.isOpen())
+        received += m_port.readAll();
+    return received;
 }
 
 } // namespace serial

@@ -27,17 +27,22 @@ public:
     bool isOpen() const override { return m_port.isOpen(); }
 
     PortResult write(const QByteArray &bytes) override;
-    void drain() override;
+    PortResult drain() override;
     QByteArray readAll() override;
+    PortResult fault() const override { return m_fault; }
 
 private:
     PortResult applySettings();
-    PortResult failure(const QString &device) const;
+    PortResult handOver();
+    PortResult waitForEmptyQueue();
+    void noteError(QSerialPort::SerialPortError error);
 
     PortMap m_map;
     int m_number = 1;
     QString m_settings = QStringLiteral("19200,n,8,1");
     QSerialPort m_port;
+    PortResult m_fault;
+    QByteArray m_salvaged; // what had arrived when the device went away
 };
 
 } // namespace serial

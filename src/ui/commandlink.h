@@ -3,6 +3,7 @@
 #include "protocol/refusal.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <string>
@@ -25,6 +26,14 @@ public:
     virtual bool guardOpen() = 0;
     // Puts the frame into the terminal line and transmits it through `send`.
     virtual void send(const QString &frame) = 0;
+    // A run of frames as one transmission, each through the terminal line and `send` in
+    // turn, with one progress window and one Stop for the whole run; it ends early at the
+    // first frame that fails or is stopped.
+    virtual void sendAll(const QStringList &frames)
+    {
+        for (const QString &frame : frames)
+            send(frame);
+    }
     // The text of the transmit-delay box, which `send` reads afresh on every call.
     virtual QString transmitDelay() const = 0;
     virtual void setTransmitDelay(const QString &text) = 0;

@@ -16,11 +16,29 @@ TerminalLine::TerminalLine(QWidget *parent)
     setMaxLength(std::numeric_limits<int>::max());
 }
 
+namespace {
+
+// Keys that type a character for the board: letters, digits, signs, control characters
+// (Ctrl+letter), Enter, Backspace and Escape. Editing, moving and function keys only work on
+// the line, even where the platform gives them a text (Delete gives 7F), and Tab moves the
+// focus.
+bool typesCharacter(const QKeyEvent *event)
+{
+    if (event->text().isEmpty())
+        return false;
+    const int key = event->key();
+    // Qt numbers the keys that are no character from Escape upward.
+    if (key < Qt::Key_Escape || key == Qt::Key_unknown)
+        return true;
+    return key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter
+           || key == Qt::Key_Backspace;
+}
+
+} // namespace
+
 void TerminalLine::keyPressEvent(QKeyEvent *event)
 {
-    // Tab moves the focus and is no character for the board.
-    const bool focusKey = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
-    if (!event->text().isEmpty() && !focusKey)
+    if (typesCharacter(event))
         emit typed(event->text().toUtf8());
     QLineEdit::keyPressEvent(event);
 }

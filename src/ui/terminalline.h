@@ -5,7 +5,8 @@
 namespace ui {
 
 // The terminal line `txmText`: holds the frame `send` transmits, and reports every character
-// typed into it (control characters included, non-ASCII as UTF-8) so it can go to the board.
+// typed into it (control characters included, non-ASCII as UTF-8) so it can go to the board;
+// editing keys such as Delete, the arrows or the function keys send nothing.
 class TerminalLine : public QLineEdit
 {
     Q_OBJECT

@@ -108,7 +108,7 @@ TEST(QtSerialPort, AFarEndThatHangsUpFailsTheWriteAndNeverHangsTheRead)
     port.drain();
 }
 
-TEST(QtSerialPort, AMissingDeviceFailsWithTheDriversReason)
+TEST(QtSerialPort, AMissingDeviceFailsSayingSo)
 {
     serial::PortMap map;
     map.assign(3, "/dev/does-not-exist");
@@ -116,7 +116,8 @@ TEST(QtSerialPort, AMissingDeviceFailsWithTheDriversReason)
     port.setPortNumber(3);
     const auto opened = port.open();
     EXPECT_FALSE(opened.ok);
-    EXPECT_TRUE(opened.reason.startsWith("/dev/does-not-exist: ")) << opened.reason.toStdString();
+    EXPECT_TRUE(opened.reason.startsWith("/dev/does-not-exist does not exist"))
+            << opened.reason.toStdString();
     EXPECT_FALSE(port.isOpen());
 }
 

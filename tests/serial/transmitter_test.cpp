@@ -53,4 +53,81 @@ TEST_F(TransmitterTest, StopsAtTheFirstRefusedWriteKeepingWhatWentBefore)
     EXPECT_EQ(port.wire(), "]c]");
 }
 
+TEST_F(TransmitterTest, AStalledDrainFailsBeforeTheCharacterAfterIt)
+{
+    port.drainResult = serial::PortResult::failure("The port stopped sending.");
+    const auto result = send("ab]c");
+    EXPECT_EQ(result.reason, "The port stopped sending.");
+    EXPECT_EQ(port.wire(), "ab");
+}
+
+// A watch that notes when it was given time, and can ask to stop at a given breath.
+struct RecordingWatch final : serial::TransmitWatch
+{
+    explicit RecordingWatch(FakeClock &c)
+        : clock(c)
+    {}
+    void advanced(std::size_t characters, std::int32_t pausedMs) override
+    {
+        sent += characters;
+        paused += pausedMs;
+    }
+    bool breathe() override
+    {
+        breaths.push_back(clock.elapsed());
+        return static_cast<int>(breaths.size()) != stopAt;
+    }
+
+    FakeClock &clock;
+    std::vector<std::chrono::milliseconds> breaths;
+    std::size_t sent = 0;
+    std::int64_t paused = 0;
+    int stopAt = -1;
+};
+
+TEST_F(TransmitterTest, BreathsNeverTouchTheEndOfAPause)
+{
+    RecordingWatch watch(clock);
+    port.setSettings("19200,n,8,1");
+    const auto plan = protocol::planTransmission("]c]402014", "]", "200");
+    ASSERT_TRUE(transmitter.transmit(plan.steps, &watch).ok);
+    EXPECT_EQ(port.schedule(), "<200>]c<200>]402014");
+    ASSERT_FALSE(watch.breaths.empty());
+    // A breath either follows a write or ends well before the next one.
+    for (auto at : watch.breaths) {
+        for (const auto &[byteAt, byte] : port.written) {
+            if (byteAt > at) {
+                EXPECT_GE(byteAt - at, serial::Transmitter::breathMargin) << at.count() << byte;
+            }
+        }
+    }
+    EXPECT_EQ(watch.sent, 9u);
+    EXPECT_EQ(watch.paused, 400);
+}
+
+TEST_F(TransmitterTest, AWatchThatAsksToStopEndsItInsideThePause)
+{
+    RecordingWatch watch(clock);
+    watch.stopAt = 12; // in the second pause
+    const auto plan = protocol::planTransmission("]c]402014", "]", "200");
+    EXPECT_TRUE(transmitter.transmit(plan.steps, &watch).ok);
+    EXPECT_EQ(port.wire(), "]c");
+    EXPECT_LT(clock.elapsed().count(), 400);
+}
+
+TEST_F(TransmitterTest, ALongRunWithoutPausesGoesOutInPiecesEachSentBeforeTheNext)
+{
+    RecordingWatch watch(clock);
+    port.setSettings("600,n,8,1"); // 60 characters a second: pieces of 3
+    std::vector<std::size_t> writes;
+    port.onWrite = [&] {
+        writes.push_back(port.written.size());
+    };
+    ASSERT_TRUE(
+            transmitter.transmit(protocol::planTransmission("0123456", "", "0").steps, &watch).ok);
+    EXPECT_EQ(port.wire(), "0123456");
+    EXPECT_EQ(writes, (std::vector<std::size_t>{0, 3, 6}));
+    EXPECT_EQ(port.drains, 2);
+}
+
 } // namespace

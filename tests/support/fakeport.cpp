@@ -23,6 +23,7 @@ serial::PortResult FakePort::open()
     if (!openResult.ok)
         return openResult;
     m_open = true;
+    m_fault = serial::PortResult::success();
     openedWith.push_back(QStringLiteral("%1 @ %2").arg(m_settings).arg(m_number));
     return serial::PortResult::success();
 }
@@ -30,15 +31,30 @@ serial::PortResult FakePort::open()
 void FakePort::close()
 {
     m_open = false;
+    m_fault = serial::PortResult::success();
     ++closes;
+}
+
+void FakePort::loseDevice(const QString &reason)
+{
+    m_open = false;
+    m_fault = serial::PortResult::failure(reason);
+}
+
+serial::PortResult FakePort::drain()
+{
+    ++drains;
+    return m_fault.ok ? drainResult : m_fault;
 }
 
 serial::PortResult FakePort::write(const QByteArray &bytes)
 {
+    if (onWrite && m_open)
+        onWrite();
+    if (!m_fault.ok)
+        return m_fault;
     if (!m_open)
         return serial::PortResult::failure(QStringLiteral("closed"));
-    if (onWrite)
-        onWrite();
     for (char byte : bytes) {
         if (refuseWritesAfter >= 0 && static_cast<int>(written.size()) >= refuseWritesAfter)
             return serial::PortResult::failure(QStringLiteral("Input/output error"));

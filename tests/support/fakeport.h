@@ -44,7 +44,11 @@ public:
     bool isOpen() const override { return m_open; }
 
     serial::PortResult write(const QByteArray &bytes) override;
-    void drain() override { ++drains; }
+    serial::PortResult drain() override;
+    serial::PortResult fault() const override { return m_fault; }
+    // The device goes away as an unplugged adapter does: the port lets go of it, and every
+    // read and write from then on finds out why.
+    void loseDevice(const QString &reason);
     QByteArray readAll() override;
 
     std::string wire() const;
@@ -53,7 +57,8 @@ public:
     // What the test arranges.
     QByteArray incoming;
     serial::PortResult openResult = serial::PortResult::success();
-    int refuseWritesAfter = -1;    // bytes accepted before the port refuses; -1 never
+    int refuseWritesAfter = -1; // bytes accepted before the port refuses; -1 never
+    serial::PortResult drainResult = serial::PortResult::success();
     std::function<void()> onWrite; // runs at every write, to look at the window meanwhile
     // What the test reads.
     std::vector<std::pair<std::chrono::milliseconds, char>> written;
@@ -66,6 +71,7 @@ private:
     int m_number = 0;
     QString m_settings;
     bool m_open = false;
+    serial::PortResult m_fault;
 };
 
 } // namespace testing_support

@@ -1,0 +1,121 @@
+#include "serial/opendiagnosis.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <grp.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace serial {
+
+namespace {
+
+// Where Qt SerialPort and the other serial programs put their lock files.
+const QStringList lockDirectories = {
+        QStringLiteral("/var/lock"),
+        QStringLiteral("/etc/locks"),
+        QStringLiteral("/var/spool/locks"),
+        QStringLiteral("/var/spool/uucp"),
+        QStringLiteral("/tmp"),
+        QStringLiteral("/var/tmp"),
+        QStringLiteral("/var/lock/lockdev"),
+        QStringLiteral("/run/lock"),
+};
+
+const QString closeTheOther = QStringLiteral("Close that program, then press Open again.");
+
+QString groupName(gid_t id)
+{
+    const group *owner = ::getgrgid(id);
+    return owner ? QString::fromLocal8Bit(owner->gr_name) : QString();
+}
+
+QString programName(qint64 pid, const QByteArray &lockText)
+{
+    QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
+    if (comm.open(QIODevice::ReadOnly))
+        return QString::fromLocal8Bit(comm.readAll().trimmed());
+    // Qt's lock files name the program on their second line.
+    const auto lines = lockText.split('\n');
+    return lines.size() > 1 ? QString::fromLocal8Bit(lines[1].trimmed()) : QString();
+}
+
+} // namespace
+
+QString lockHolder(const QString &device)
+{
+    // "/dev/ttyUSB0" locks as "LCK..ttyUSB0", "/dev/pts/3" as "LCK..pts_3".
+    QString name = device;
+    if (name.startsWith(QLatin1String("/dev/")))
+        name.remove(0, 5);
+    name.replace(QLatin1Char('/'), QLatin1Char('_'));
+    for (const QString &directory : lockDirectories) {
+        QFile lock(directory + QStringLiteral("/LCK..") + name);
+        if (!lock.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray text = lock.read(4096);
+        bool number = false;
+        const qint64 pid = text.split('\n').value(0).trimmed().toLongLong(&number);
+        // A lock left behind by a program that has ended holds nothing.
+        if (!number || pid <= 0 || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH))
+            continue;
+        const QString program = programName(pid, text);
+        return program.isEmpty() ? QStringLiteral("process %1").arg(pid)
+                                 : QStringLiteral("%1 (process %2)").arg(program).arg(pid);
+    }
+    return {};
+}
+
+DeviceFacts inspectDevice(const QString &device)
+{
+    DeviceFacts facts;
+    struct stat info
+    {};
+    const QByteArray path = QFile::encodeName(device);
+    if (::stat(path.constData(), &info) != 0) {
+        facts.exists = false;
+        return facts;
+    }
+    facts.characterDevice = S_ISCHR(info.st_mode);
+    facts.accessible = ::access(path.constData(), R_OK | W_OK) == 0;
+    facts.owningGroup = groupName(info.st_gid);
+    facts.holder = lockHolder(device);
+    return facts;
+}
+
+PortResult explainOpenFailure(const QString &device, QSerialPort::SerialPortError error,
+                              const QString &errorString, const DeviceFacts &facts)
+{
+    if (!facts.exists || error == QSerialPort::DeviceNotFoundError)
+        return PortResult::failure(
+                QStringLiteral("%1 does not exist: the adapter is not plugged in, or the board "
+                               "is on another port.")
+                        .arg(device),
+                QStringLiteral("Plug the adapter in, or choose the port the board is on."));
+    if (!facts.characterDevice || error == QSerialPort::UnsupportedOperationError)
+        return PortResult::failure(
+                QStringLiteral("%1 is not a serial device (%2).").arg(device, errorString),
+                QStringLiteral("Choose the port the board is on."));
+    if (!facts.holder.isEmpty())
+        return PortResult::failure(
+                QStringLiteral("%1 is held by another program: %2.").arg(device, facts.holder),
+                closeTheOther);
+    if (!facts.accessible)
+        return PortResult::failure(
+                QStringLiteral("%1: permission denied.").arg(device),
+                QStringLiteral("Add your user to the group that owns the device (%1), then log "
+                               "in again.")
+                        .arg(facts.owningGroup.isEmpty() ? QStringLiteral("usually dialout")
+                                                         : facts.owningGroup));
+    if (error == QSerialPort::PermissionError)
+        return PortResult::failure(
+                QStringLiteral("%1 is in use by another program that asked to have it alone.")
+                        .arg(device),
+                closeTheOther);
+    return PortResult::failure(QStringLiteral("%1: %2").arg(device, errorString));
+}
+
+} // namespace serial
