@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <array>
 
 namespace memory {
@@ -70,12 +71,13 @@ std::optional<protocol::DisplayBlock> PictureLoader::block()
     std::array<int, 4> corner{};
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         const auto number = protocol::wholeNumber(boxes[i]->text().toStdString());
-        if (!number || *number > 255) {
+        if (!number) {
             m_messages.show(QString::fromStdString(
                     protocol::needsWholeNumber(boxes[i]->accessibleName().toStdString())));
             return std::nullopt;
         }
-        corner[i] = static_cast<int>(*number);
+        // Anything past the display is refused below, whatever its size.
+        corner[i] = static_cast<int>(std::min<std::uint32_t>(*number, 1000));
     }
     if (corner == std::array<int, 4>{})
         return protocol::DisplayBlock{};

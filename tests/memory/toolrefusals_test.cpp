@@ -2,10 +2,12 @@
 // cannot be read whole or does not fit, nothing to save; and which file form a name asks for.
 #include "memory/displaycapture.h"
 #include "memory/eepromfiles.h"
+#include "memory/pictureloader.h"
 #include "memoryfixture.h"
 #include "protocol/intelhex.h"
 
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 
 namespace {
@@ -70,6 +72,59 @@ TEST_F(ToolRefusals, ACaptureWithoutAWholeAnswerEndsInAMessage)
 
     clickWithPortClosed("cmdlcdcapture");
     EXPECT_TRUE(sent().isEmpty());
+}
+
+TEST_F(ToolRefusals, APictureGoesOnlyIntoARectangleOnTheDisplay)
+{
+    const struct
+    {
+        const char *x1, *x2, *y1, *y2;
+        QString message;
+    } rows[] = {
+            {"", "127", "0", "7", "Start at X1 needs a whole number from 0 up"},
+            {"0", "128", "0", "7",
+             "The rectangle must lie on the display: X from 0 to 127, Y from 0 to 7"},
+            {"0", "5000", "0", "7",
+             "The rectangle must lie on the display: X from 0 to 127, Y from 0 to 7"},
+            {"0", "127", "3", "2", "X1 and Y1 must not lie beyond X2 and Y2"},
+    };
+    int asked = 0;
+    tabs.findChild<memory::PictureLoader *>()->setPathAsker([&](QWidget *) {
+        ++asked;
+        return QString();
+    });
+    for (const auto &row : rows) {
+        setBox("txtlcdx1", row.x1);
+        setBox("txtlcdx2", row.x2);
+        setBox("txtlcdy1", row.y1);
+        setBox("txtlcdy2", row.y2);
+        click("cmdlcdpicture");
+        EXPECT_EQ(shown(), QStringList{row.message}) << row.x1 << " " << row.x2;
+    }
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(memo("txtlcd"), "");
+
+    // A black picture onto one page of eight columns across the two halves of the display.
+    QImage black(8, 8, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    const QString path = dir.filePath("black.png");
+    ASSERT_TRUE(black.save(path));
+    answerWith<memory::PictureLoader>(path);
+    tabs.findChild<memory::PictureLoader *>()->setOptionsAsker(
+            [](QWidget *, const protocol::GreyImage &, int width, int height) {
+                EXPECT_EQ(width * 1000 + height, 8008);
+                return std::optional<protocol::PictureOptions>(protocol::PictureOptions{});
+            });
+    setBox("txtlcdx1", "60");
+    setBox("txtlcdx2", "67");
+    setBox("txtlcdy1", "1");
+    setBox("txtlcdy2", "1");
+    click("cmdlcdpicture");
+    EXPECT_EQ(memo("txtlcd"), QString("ff").repeated(8));
+    const QStringList corners{box("txtlcdx1"), box("txtlcdx2"), box("txtlcdy1"), box("txtlcdy2")};
+    EXPECT_EQ(corners, (QStringList{"060", "067", "01", "01"}));
+    EXPECT_TRUE(enabled("cmdlcdfmt"));
+    EXPECT_TRUE(shown().isEmpty());
 }
 
 TEST_F(ToolRefusals, AnEepromFileThatCannotBeTakenWholeChangesNothing)
