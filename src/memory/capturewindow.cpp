@@ -33,6 +33,7 @@ CaptureWindow::CaptureWindow(ui::Messages &messages, QWidget *parent)
     m_view->setObjectName(QStringLiteral("lcdCaptureView"));
     m_view->setAccessibleName(tr("Captured display"));
     m_view->setAlignment(Qt::AlignCenter);
+    m_view->setMargin(8); // the bezel
     m_view->setAutoFillBackground(true);
     QPalette palette = m_view->palette();
     palette.setColor(QPalette::Window, bezel);
@@ -96,9 +97,7 @@ void CaptureWindow::saveImageAs()
 
 void CaptureWindow::redraw()
 {
-    const QImage shown = image(zoom());
-    m_view->setPixmap(QPixmap::fromImage(shown));
-    m_view->setMinimumSize(shown.size());
+    m_view->setPixmap(QPixmap::fromImage(image(zoom())));
     adjustSize();
 }
 

@@ -71,8 +71,8 @@ void DisplayCapture::capture()
         return;
     const protocol::Encoded frame
             = protocol::lcdReadFrame({{"X1", "0"}, {"X2", "127"}, {"Y1", "0"}, {"Y2", "7"}});
-    m_mark = m_link.receivedText().size();
-    m_seen = m_mark;
+    m_before = m_link.receivedText();
+    m_seen = m_before.size();
     m_link.send(QString::fromStdString(frame.frame));
     m_button->setEnabled(false);
     m_quiet.start();
@@ -83,13 +83,13 @@ void DisplayCapture::capture()
 void DisplayCapture::watch()
 {
     const QString received = m_link.receivedText();
-    if (received.size() < m_mark) // the receive window was emptied meanwhile
-        m_mark = 0;
+    if (!received.startsWith(m_before))
+        m_before.clear();
     if (received.size() != m_seen) {
         m_seen = received.size();
         m_quiet.start();
     }
-    const QByteArray text = received.mid(m_mark).toLatin1();
+    const QByteArray text = received.mid(m_before.size()).toLatin1();
     const auto answer = answerIn(std::string_view(text.constData(), text.size()));
     if (const auto *hex = std::get_if<std::string>(&answer)) {
         finish();
@@ -108,6 +108,7 @@ void DisplayCapture::watch()
 void DisplayCapture::finish()
 {
     m_poll.stop();
+    m_before.clear();
     m_button->setEnabled(true);
 }
 

@@ -50,8 +50,9 @@ private:
     std::chrono::milliseconds m_quietLimit{3000};
     // Long enough for the whole display at 300 baud; a line that chatters cannot hold it open.
     static constexpr std::chrono::milliseconds longestWait{120000};
-    // Where the answer starts in the receive window, and how much of it has been seen.
-    qsizetype m_mark = 0;
+    // What the receive window held before the read: the answer follows it. A window emptied
+    // or rewritten meanwhile (its first answer replaces "Waiting.....") holds only new text.
+    QString m_before;
     qsizetype m_seen = 0;
 };
 

@@ -64,7 +64,9 @@ PictureDialog::PictureDialog(const protocol::GreyImage &picture, int width, int 
     auto *form = new QFormLayout;
     form->addRow(tr("&Placement"), m_placement);
     form->addRow(tr("&Shading"), m_shading);
-    form->addRow(tr("&Threshold"), threshold);
+    auto *thresholdLabel = new QLabel(tr("&Threshold"));
+    thresholdLabel->setBuddy(m_threshold);
+    form->addRow(thresholdLabel, threshold);
     form->addRow(QString(), m_invert);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -1,5 +1,6 @@
 // The display capture and the EEPROM files where they refuse: no complete answer, a file that
 // cannot be read whole or does not fit, nothing to save; and which file form a name asks for.
+#include "memory/capturewindow.h"
 #include "memory/displaycapture.h"
 #include "memory/eepromfiles.h"
 #include "memory/pictureloader.h"
@@ -72,6 +73,25 @@ TEST_F(ToolRefusals, ACaptureWithoutAWholeAnswerEndsInAMessage)
 
     clickWithPortClosed("cmdlcdcapture");
     EXPECT_TRUE(sent().isEmpty());
+}
+
+// The receive window's first answer replaces its "Waiting.....": all of it is the answer.
+TEST_F(ToolRefusals, ACaptureTakesTheAnswerThatReplacedTheReceiveWindowsText)
+{
+    link.received = QStringLiteral("Waiting.....");
+    click("cmdlcdcapture");
+    link.received = QString("01").repeated(1024) + QStringLiteral("Ready:\r\n");
+    auto *capture = tabs.findChild<memory::DisplayCapture *>();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return capture->window() != nullptr; }, 3000))
+            << shown().join('\n').toStdString();
+    const protocol::Bitmap &picture = capture->window()->picture();
+    int lit = 0;
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 128; ++x)
+            lit += picture.at(x, y) ? 1 : 0;
+    EXPECT_EQ(lit, 128 * 8); // the top row of every page
+    EXPECT_TRUE(picture.at(0, 0) && picture.at(127, 56) && !picture.at(0, 1));
+    EXPECT_TRUE(shown().isEmpty());
 }
 
 TEST_F(ToolRefusals, APictureGoesOnlyIntoARectangleOnTheDisplay)
