@@ -26,11 +26,15 @@ const QString fileFilter
 
 const QString clickHere = QStringLiteral("CLICK HERE");
 
+} // namespace
+
 struct Eeprom
 {
     QString name;
     std::uint64_t size;
 };
+
+namespace {
 
 const Eeprom external{QStringLiteral("External"), 32 * 1024};
 const Eeprom internal{QStringLiteral("Internal"), 256};
@@ -112,40 +116,70 @@ void EepromOpener::open()
     const QString path = m_askPath(m_button->window());
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_messages.show(tooltext::fileNotRead.arg(fileName(path), file.errorString()));
-        return;
-    }
-    const QByteArray contents = file.readAll();
     const bool hex = isIntelHexName(path);
-    protocol::MemoryImage image;
-    if (hex) {
-        const protocol::HexReading reading
-                = protocol::readIntelHex(std::string_view(contents.constData(), contents.size()));
-        if (!reading.ok()) {
-            m_messages.show(fileName(path) + QStringLiteral(": ")
-                            + QString::fromStdString(reading.error));
-            return;
-        }
-        image = reading.image;
-    } else {
-        image.start = protocol::wholeNumber(m_start->text().toStdString()).value_or(0);
-        image.bytes.assign(contents.begin(), contents.end());
-    }
-    if (image.bytes.empty()) {
+    const auto image = hex ? readHex(path) : readBinary(path, eeprom);
+    if (!image)
+        return;
+    if (image->bytes.empty()) {
         m_messages.show(tooltext::fileEmpty.arg(fileName(path)));
         return;
     }
-    if (image.start + image.bytes.size() > eeprom.size) {
-        m_messages.show(tooltext::fileTooLarge.arg(
-                fileName(path), eeprom.name, QString::number(image.bytes.size()),
-                QString::number(image.start), QString::number(eeprom.size - 1)));
+    if (!fits(path, eeprom, image->start, image->bytes.size()))
         return;
-    }
     if (hex)
-        m_start->setText(QString::fromStdString(protocol::fourDigitForm(image.start)));
-    setMemoText(m_bytes, QString::fromStdString(protocol::hexPairs(image.bytes)));
+        m_start->setText(QString::fromStdString(protocol::fourDigitForm(image->start)));
+    setMemoText(m_bytes, QString::fromStdString(protocol::hexPairs(image->bytes)));
+}
+
+bool EepromOpener::opened(QFile &file)
+{
+    if (file.open(QIODevice::ReadOnly))
+        return true;
+    m_messages.show(tooltext::fileNotRead.arg(fileName(file.fileName()), file.errorString()));
+    return false;
+}
+
+bool EepromOpener::fits(const QString &path, const Eeprom &eeprom, std::uint64_t start,
+                        std::uint64_t count)
+{
+    if (start + count <= eeprom.size)
+        return true;
+    m_messages.show(tooltext::fileTooLarge.arg(fileName(path), eeprom.name, QString::number(count),
+                                               QString::number(start),
+                                               QString::number(eeprom.size - 1)));
+    return false;
+}
+
+std::optional<protocol::MemoryImage> EepromOpener::readHex(const QString &path)
+{
+    QFile file(path);
+    if (!opened(file))
+        return std::nullopt;
+    const QByteArray contents = file.readAll();
+    protocol::HexReading reading
+            = protocol::readIntelHex(std::string_view(contents.constData(), contents.size()));
+    if (!reading.ok()) {
+        m_messages.show(fileName(path) + QStringLiteral(": ")
+                        + QString::fromStdString(reading.error));
+        return std::nullopt;
+    }
+    return std::move(reading.image);
+}
+
+std::optional<protocol::MemoryImage> EepromOpener::readBinary(const QString &path,
+                                                              const Eeprom &eeprom)
+{
+    QFile file(path);
+    if (!opened(file))
+        return std::nullopt;
+    protocol::MemoryImage image;
+    image.start = protocol::wholeNumber(m_start->text().toStdString()).value_or(0);
+    // Weighed before it is read: a file far too large never comes into memory.
+    if (!fits(path, eeprom, image.start, static_cast<std::uint64_t>(file.size())))
+        return std::nullopt;
+    const QByteArray contents = file.readAll();
+    image.bytes.assign(contents.begin(), contents.end());
+    return image;
 }
 
 } // namespace memory

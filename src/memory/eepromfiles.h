@@ -1,11 +1,14 @@
 #pragma once
 
 #include "memory/fileasker.h"
+#include "protocol/intelhex.h"
 
 #include <QObject>
 
 #include <cstdint>
+#include <optional>
 
+class QFile;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -16,6 +19,8 @@ class Messages;
 }
 
 namespace memory {
+
+struct Eeprom;
 
 // A file name ending in .hex, .ihx or .ihex holds Intel HEX; any other, the bytes themselves.
 bool isIntelHexName(const QString &path);
@@ -56,6 +61,11 @@ public:
 
 private:
     void open();
+    // Each shows why when it says no.
+    bool opened(QFile &file);
+    bool fits(const QString &path, const Eeprom &eeprom, std::uint64_t start, std::uint64_t count);
+    std::optional<protocol::MemoryImage> readHex(const QString &path);
+    std::optional<protocol::MemoryImage> readBinary(const QString &path, const Eeprom &eeprom);
 
     ui::Messages &m_messages;
     QRadioButton *m_external;
