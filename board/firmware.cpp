@@ -52,6 +52,8 @@ void Firmware::receive(std::string_view bytes, Micros now)
             arrival = std::max(m_lineFree + perByte, now - --still * perByte);
             m_lineFree = arrival;
         }
+        if (m_watcher)
+            m_watcher(byte, arrival);
         takeUntil(arrival);
         if (m_timing && m_waiting.size() >= receiveBufferSize) {
             ++m_lost;

@@ -5,6 +5,7 @@
 #include "board/timing.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,11 @@ public:
     std::size_t receivable(Micros now) const;
     // Characters the line brought, the last of them at `now`.
     void receive(std::string_view bytes, Micros now);
+    // Told of each character received, with the time it arrived on the line.
+    void watchArrivals(std::function<void(char, Micros)> watcher)
+    {
+        m_watcher = std::move(watcher);
+    }
     // Lets time pass up to `now`: waiting characters are taken, a quiet line ends a frame.
     void advance(Micros now);
     // When advance() has something to do next; Micros::max() when only input can wake it.
@@ -79,6 +85,7 @@ private:
 
     std::string m_output;
     Micros m_outputClock{0};
+    std::function<void(char, Micros)> m_watcher;
 };
 
 } // namespace board

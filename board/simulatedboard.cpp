@@ -30,6 +30,7 @@ SimulatedBoard::SimulatedBoard(BoardOptions options)
     , m_firmware(std::make_unique<Firmware>(m_options.timing))
 {
     m_lcdRevision = m_firmware->lcd().revision();
+    m_firmware->watchArrivals(m_options.onArrival);
 }
 
 SimulatedBoard::~SimulatedBoard()

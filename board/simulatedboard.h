@@ -3,6 +3,7 @@
 #include "board/lcd.h"
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -24,6 +25,9 @@ struct BoardOptions
     bool timing = false;
     // Called on the board's thread with one line per command carried out or refused.
     std::function<void(const std::string &)> onCommand;
+    // Called on the board's thread with every character as it arrives on the board's line
+    // (with the timing model: when its last bit is in), counted from the board's start.
+    std::function<void(char, std::chrono::microseconds)> onArrival;
 };
 
 // The Korvel board running its demo firmware, behind a pseudo-terminal that a serial program

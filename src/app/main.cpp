@@ -31,8 +31,9 @@ int main(int argc, char *argv[])
     serial::PortMap ports = serial::PortMap::discover();
     std::unique_ptr<board::SimulatedBoard> simulated;
     if (options.simulate) {
-        simulated = std::make_unique<board::SimulatedBoard>(
-                board::BoardOptions{options.boardTiming, {}});
+        board::BoardOptions boardOptions;
+        boardOptions.timing = options.boardTiming;
+        simulated = std::make_unique<board::SimulatedBoard>(boardOptions);
         std::string error;
         if (!simulated->start(&error)) {
             std::fprintf(stderr, "sketra: cannot start the simulated board: %s\n", error.c_str());

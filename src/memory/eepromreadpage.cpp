@@ -1,6 +1,5 @@
 #include "memory/eepromreadpage.h"
 
-#include "memory/memorytexts.h"
 #include "memory/memorywidgets.h"
 #include "protocol/memoryframes.h"
 #include "ui/clipboardcopy.h"
@@ -51,14 +50,11 @@ void EepromReadPage::boxLeft(QLineEdit *box)
 
 void EepromReadPage::read()
 {
-    if (!m_external->isChecked() && !m_internal->isChecked()) {
-        m_messages.show(text::selectEeprom);
+    const auto memory = chosenEeprom(m_external, m_internal, m_messages);
+    if (!memory)
         return;
-    }
-    const auto memory
-            = m_external->isChecked() ? protocol::Eeprom::External : protocol::Eeprom::Internal;
     requestRead(m_link, m_messages, m_result, [&] {
-        return protocol::eepromReadFrame(memory, ui::BoxEntry(m_start), ui::BoxEntry(m_count),
+        return protocol::eepromReadFrame(*memory, ui::BoxEntry(m_start), ui::BoxEntry(m_count),
                                          m_end->text().toStdString());
     });
 }

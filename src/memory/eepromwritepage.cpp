@@ -76,21 +76,18 @@ void EepromWritePage::reformat()
 
 void EepromWritePage::write()
 {
-    if (!m_external->isChecked() && !m_internal->isChecked()) {
-        m_messages.show(text::selectEeprom);
+    const auto memory = chosenEeprom(m_external, m_internal, m_messages);
+    if (!memory)
         return;
-    }
     const QString byteList = memoText(m_bytes);
     if (byteList.isEmpty()) {
         m_messages.show(QString::fromUtf8(protocol::nothingToWrite));
         return;
     }
-    const auto memory
-            = m_external->isChecked() ? protocol::Eeprom::External : protocol::Eeprom::Internal;
     bool sent = false;
     ui::transmit(m_link, m_messages, [&] {
         protocol::Encoded encoded = protocol::eepromWriteFrame(
-                memory, ui::BoxEntry(m_start), m_endAddress, byteList.toStdString());
+                *memory, ui::BoxEntry(m_start), m_endAddress, byteList.toStdString());
         sent = encoded.ok();
         return encoded;
     });

@@ -1,5 +1,6 @@
 #include "memory/memorywidgets.h"
 
+#include "memory/memorytexts.h"
 #include "protocol/memoryframes.h"
 #include "ui/commandlink.h"
 #include "ui/focusloss.h"
@@ -10,6 +11,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 
 namespace memory {
 
@@ -106,6 +108,17 @@ void collectReplies(QWidget *readButton, ui::CommandLink &link, QPlainTextEdit *
         reply.chop(tail.size() - static_cast<qsizetype>(kept.size()));
         setMemoText(result, reply);
     });
+}
+
+std::optional<protocol::Eeprom> chosenEeprom(const QRadioButton *external,
+                                             const QRadioButton *internal, ui::Messages &messages)
+{
+    if (external->isChecked())
+        return protocol::Eeprom::External;
+    if (internal->isChecked())
+        return protocol::Eeprom::Internal;
+    messages.show(text::selectEeprom);
+    return std::nullopt;
 }
 
 bool pasteInto(QPlainTextEdit *memo, ui::Messages &messages)

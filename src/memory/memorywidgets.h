@@ -1,14 +1,17 @@
 #pragma once
 
+#include "protocol/memoryframes.h"
 #include "protocol/refusal.h"
+#include "ui/controls.h"
 
-#include <QLatin1String>
 #include <QObject>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QPlainTextEdit;
+class QRadioButton;
 class QWidget;
 
 namespace ui {
@@ -23,14 +26,7 @@ namespace memory {
 QString memoText(const QPlainTextEdit *memo);
 void setMemoText(QPlainTextEdit *memo, const QString &text);
 
-// A control the layout tables built, by its fixed name.
-template<typename T>
-T *control(const QObject &pages, const char *name)
-{
-    T *found = pages.findChild<T *>(QLatin1String(name));
-    Q_ASSERT_X(found, "memory::control", name);
-    return found;
-}
+using ui::control;
 
 // One of these pages' multi-line boxes, by its fixed name. Tab moves on to the next control
 // in the page's order, as in the single-line boxes: a tab is no part of hex text.
@@ -45,6 +41,11 @@ void requestRead(ui::CommandLink &link, ui::Messages &messages, QPlainTextEdit *
 // Each time the focus leaves a read page's "&Read", whatever the board has answered so far
 // goes into the result box, without its closing trailer.
 void collectReplies(QWidget *readButton, ui::CommandLink &link, QPlainTextEdit *result);
+
+// The EEPROM a page's two option buttons choose; with neither selected, nothing, after
+// "Please select Internal or External EEprom".
+std::optional<protocol::Eeprom> chosenEeprom(const QRadioButton *external,
+                                             const QRadioButton *internal, ui::Messages &messages);
 
 // A write page's "&Paste": the clipboard's text replaces the box's, and an empty result says
 // "Nothing to paste!". True when text arrived.

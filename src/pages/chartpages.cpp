@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
 
 namespace pages {
@@ -52,14 +51,11 @@ void attachBarPage(QWidget &pages, ui::CommandLink &link, ui::Messages &messages
     const auto *width = control<QLineEdit>(pages, "txtbarwidth");
     auto *steps = control<QListWidget>(pages, "List3");
     keepSelection(steps);
-    const auto draw = [=, &link, &messages] {
-        ui::transmit(link, messages, [&] {
-            return protocol::barFrame({ui::BoxEntry(x), ui::BoxEntry(y), ui::BoxEntry(height),
-                                       ui::BoxEntry(width), vertical->isChecked(),
-                                       ui::BoxEntry(steps)});
-        });
-    };
-    QObject::connect(control<QPushButton>(pages, "cmdbar"), &QPushButton::clicked, &pages, draw);
+    transmitOnClick(pages, "cmdbar", link, messages, [=] {
+        return protocol::barFrame({ui::BoxEntry(x), ui::BoxEntry(y), ui::BoxEntry(height),
+                                   ui::BoxEntry(width), vertical->isChecked(),
+                                   ui::BoxEntry(steps)});
+    });
 }
 
 void attachAxisPages(QWidget &pages, ui::CommandLink &link, ui::Messages &messages)
@@ -70,15 +66,10 @@ void attachAxisPages(QWidget &pages, ui::CommandLink &link, ui::Messages &messag
         const auto *across = control<QLineEdit>(pages, row.across);
         auto *ticks = control<QListWidget>(pages, row.ticks);
         keepSelection(ticks);
-        const char letter = row.letter;
-        const auto draw = [=, &link, &messages] {
-            ui::transmit(link, messages, [&] {
-                return protocol::axisFrame(letter, ui::BoxEntry(start), ui::BoxEntry(length),
-                                           ui::BoxEntry(across), ui::BoxEntry(ticks));
-            });
-        };
-        QObject::connect(control<QPushButton>(pages, row.button), &QPushButton::clicked, &pages,
-                         draw);
+        transmitOnClick(pages, row.button, link, messages, [=, letter = row.letter] {
+            return protocol::axisFrame(letter, ui::BoxEntry(start), ui::BoxEntry(length),
+                                       ui::BoxEntry(across), ui::BoxEntry(ticks));
+        });
     }
 }
 

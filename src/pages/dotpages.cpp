@@ -42,12 +42,6 @@ void drawDots(const QObject &tabs, ui::CommandLink &link, ui::Messages &messages
     });
 }
 
-QString selectedText(const QListWidget *list)
-{
-    const auto selected = list->selectedItems();
-    return selected.isEmpty() ? QString() : selected.front()->text();
-}
-
 } // namespace
 
 void attachDotPages(const QObject &tabs, ui::CommandLink &link, ui::Messages &messages)
@@ -74,9 +68,10 @@ void attachDotPages(const QObject &tabs, ui::CommandLink &link, ui::Messages &me
                         return protocol::putCharacterFrame(BoxEntry(x), BoxEntry(y),
                                                            character->text().toStdString());
                     });
-    transmitOnClick(tabs, "cmdFill", link, messages, [steps = control<QListWidget>(tabs, "List2")] {
-        return protocol::fillFrame(selectedText(steps).toStdString());
-    });
+    auto *steps = control<QListWidget>(tabs, "List2");
+    keepSelection(steps);
+    transmitOnClick(tabs, "cmdFill", link, messages,
+                    [steps] { return protocol::fillFrame(BoxEntry(steps).text); });
 }
 
 } // namespace pages

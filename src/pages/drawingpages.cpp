@@ -2,15 +2,12 @@
 
 #include "pages/chartpages.h"
 #include "pages/fieldchecks.h"
-#include "pages/pagecontrols.h"
 #include "pages/pointpages.h"
 #include "pages/rectanglepages.h"
 #include "pages/shapepage.h"
 #include "ui/commandlink.h"
 #include "ui/messages.h"
 #include "ui/pagetabs.h"
-
-#include <QListWidget>
 
 namespace pages {
 
@@ -22,7 +19,6 @@ DrawingPages::DrawingPages(ui::PageTabs &tabs, ui::CommandLink &link, ui::Messag
     attachLinePage(tabs, link, messages);
     attachBarPage(tabs, link, messages);
     attachAxisPages(tabs, link, messages);
-    keepSelection(control<QListWidget>(tabs, "List2"));
     attachDotPages(tabs, link, messages);
     attachStringPages(tabs, link, messages);
     installFieldChecks(tabs, messages);

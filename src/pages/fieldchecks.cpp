@@ -12,10 +12,29 @@
 #include <QPointer>
 
 #include <limits>
+#include <utility>
 
 namespace pages {
 
 namespace {
+
+// What a checked box must hold when it loses the focus.
+enum class FieldRule {
+    Range,    // its number, plus the number of `start` when it names one, within low..high
+    NotEmpty, // any text at all, blanks included
+};
+
+// One box checked on every loss of focus: when its rule breaks, the message (none when empty),
+// then the reset text.
+struct FieldCheck
+{
+    const char *box;
+    FieldRule rule;
+    double low, high;
+    const char *start; // the start box a length adds to; empty for none
+    const char *message;
+    const char *reset;
+};
 
 constexpr const char *invalidValue = "Invalid Value";
 constexpr const char *outOfBounds = "Out of bounds value!";
@@ -73,19 +92,47 @@ protected:
     }
 };
 
-} // namespace
-
-std::span<const FieldCheck> fieldChecks()
+// A mnemonic (Alt+D) presses a button without taking the focus from the box being typed in, so
+// that box would go unchecked into the frame. Here the button takes the focus first, as a click
+// would; when that shows a check's message the button does not act either.
+class ShortcutTakesFocus final : public QObject
 {
-    return checks;
-}
+public:
+    explicit ShortcutTakesFocus(QWidget &pages)
+        : QObject(&pages)
+    {
+        for (QAbstractButton *button : pages.findChildren<QAbstractButton *>())
+            button->installEventFilter(this);
+    }
+
+    // Called by a check that has shown its message while the focus came by a shortcut.
+    void refuse() { m_refused = true; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *button = event->type() == QEvent::Shortcut ? qobject_cast<QAbstractButton *>(watched)
+                                                         : nullptr;
+        if (!button || button->focusPolicy() == Qt::NoFocus || button->hasFocus())
+            return QObject::eventFilter(watched, event);
+        m_refused = false;
+        button->setFocus(Qt::ShortcutFocusReason);
+        return std::exchange(m_refused, false);
+    }
+
+private:
+    bool m_refused = false;
+};
+
+} // namespace
 
 void installFieldChecks(QWidget &pages, ui::Messages &messages)
 {
+    auto *shortcuts = new ShortcutTakesFocus(pages);
     for (const FieldCheck &check : checks) {
         QLineEdit *box = control<QLineEdit>(pages, check.box);
         const QLineEdit *start = *check.start ? control<QLineEdit>(pages, check.start) : nullptr;
-        ui::onFocusLoss(box, [&check, box, start, &messages](Qt::FocusReason reason) {
+        ui::onFocusLoss(box, [&check, box, start, &messages, shortcuts](Qt::FocusReason reason) {
             if (holds(check, box, start))
                 return;
             if (*check.message) {
@@ -95,6 +142,8 @@ void installFieldChecks(QWidget &pages, ui::Messages &messages)
                 messages.show(QString::fromUtf8(check.message));
                 if (pressed && reason == Qt::MouseFocusReason)
                     new SwallowPress(pressed);
+                if (reason == Qt::ShortcutFocusReason)
+                    shortcuts->refuse();
             }
             box->setText(QString::fromUtf8(check.reset));
         });

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "protocol/refusal.h"
+#include "ui/controls.h"
 
-#include <QLatin1String>
 #include <QObject>
 
 #include <functional>
@@ -16,15 +16,7 @@ class Messages;
 
 namespace pages {
 
-// A control the layout tables built, found by its fixed name. The tables build every name the
-// pages use, so a miss is a programming error.
-template<typename T>
-T *control(const QObject &root, const char *name)
-{
-    T *found = root.findChild<T *>(QLatin1String(name));
-    Q_ASSERT_X(found, "pages::control", name);
-    return found;
-}
+using ui::control;
 
 // The named button's click runs the usual road: the port-open guard, then the frame `build`
 // makes of the page's boxes, sent, or its refusal shown.

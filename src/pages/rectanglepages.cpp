@@ -6,7 +6,6 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include <array>
 
@@ -22,23 +21,20 @@ void attachRectanglePage(QWidget &pages, ui::CommandLink &link, ui::Messages &me
             = {control<QLineEdit>(pages, "txtX1"), control<QLineEdit>(pages, "txtX2"),
                control<QLineEdit>(pages, "txtY1"), control<QLineEdit>(pages, "txtY2")};
     auto *step = control<QLineEdit>(pages, "txtrs1");
-    const auto draw = [=, &link, &messages] {
-        ui::transmit(link, messages, [&] {
-            const auto result = protocol::rectangleFrame(
-                    {ui::BoxEntry(corners[0]), ui::BoxEntry(corners[1]), ui::BoxEntry(corners[2]),
-                     ui::BoxEntry(corners[3]), ui::BoxEntry(step), fill->isChecked(),
-                     clear->isChecked()});
-            if (result.encoded.ok()) {
-                for (std::size_t i = 0; i < corners.size(); ++i) {
-                    const QString corrected = QString::fromStdString(result.corners[i]);
-                    if (corners[i]->text() != corrected)
-                        corners[i]->setText(corrected);
-                }
+    transmitOnClick(pages, "cmdRect", link, messages, [=] {
+        const auto result = protocol::rectangleFrame(
+                {ui::BoxEntry(corners[0]), ui::BoxEntry(corners[1]), ui::BoxEntry(corners[2]),
+                 ui::BoxEntry(corners[3]), ui::BoxEntry(step), fill->isChecked(),
+                 clear->isChecked()});
+        if (result.encoded.ok()) {
+            for (std::size_t i = 0; i < corners.size(); ++i) {
+                const QString corrected = QString::fromStdString(result.corners[i]);
+                if (corners[i]->text() != corrected)
+                    corners[i]->setText(corrected);
             }
-            return result.encoded;
-        });
-    };
-    QObject::connect(control<QPushButton>(pages, "cmdRect"), &QPushButton::clicked, &pages, draw);
+        }
+        return result.encoded;
+    });
 }
 
 void attachLinePage(QWidget &pages, ui::CommandLink &link, ui::Messages &messages)
@@ -47,13 +43,10 @@ void attachLinePage(QWidget &pages, ui::CommandLink &link, ui::Messages &message
     const auto *y1 = control<QLineEdit>(pages, "txtLy1");
     const auto *x2 = control<QLineEdit>(pages, "txtLx2");
     const auto *y2 = control<QLineEdit>(pages, "txtLy2");
-    const auto draw = [=, &link, &messages] {
-        ui::transmit(link, messages, [&] {
-            return protocol::lineFrame(ui::BoxEntry(x1), ui::BoxEntry(y1), ui::BoxEntry(x2),
-                                       ui::BoxEntry(y2));
-        });
-    };
-    QObject::connect(control<QPushButton>(pages, "cmdLine"), &QPushButton::clicked, &pages, draw);
+    transmitOnClick(pages, "cmdLine", link, messages, [=] {
+        return protocol::lineFrame(ui::BoxEntry(x1), ui::BoxEntry(y1), ui::BoxEntry(x2),
+                                   ui::BoxEntry(y2));
+    });
 }
 
 } // namespace pages

@@ -1,11 +1,8 @@
 #include "protocol/pointframes.h"
 
-#include "protocol/fields.h"
+#include "protocol/frameparts.h"
 #include "protocol/frames.h"
 #include "protocol/numbers.h"
-
-#include <limits>
-#include <optional>
 
 namespace protocol {
 
@@ -13,50 +10,26 @@ namespace {
 
 constexpr std::string_view noStep = "Please enter a step value";
 
-// "]" + letter + "]" + the hex field of each entry, then the tail groups; or the message that
-// names the first entry that has no field.
-Encoded fieldsFrame(char letter, std::initializer_list<Entry> entries,
-                    std::initializer_list<std::string_view> tailGroups = {})
-{
-    std::string fields;
-    for (const Entry &entry : entries) {
-        const auto field = hexFieldOf(entry.text);
-        if (!field)
-            return Encoded::refused(needsWholeNumber(entry.label));
-        fields += *field;
-    }
-    return {commandFrame(letter, {fields}, tailGroups), {}};
-}
-
-// The field of a running value, made whole as a typed entry would be.
-std::optional<std::string> runningField(double value)
-{
-    const double whole = roundHalfEven(value);
-    if (!(whole >= 0 && whole <= std::numeric_limits<std::int32_t>::max()))
-        return std::nullopt;
-    return hexField(static_cast<std::uint32_t>(whole));
-}
-
 } // namespace
 
 Encoded setDotFrame(Entry x, Entry y)
 {
-    return fieldsFrame('d', {x, y});
+    return FrameParts('d').field(x).field(y).done();
 }
 
 Encoded resetDotFrame(Entry x, Entry y)
 {
-    return fieldsFrame('e', {x, y});
+    return FrameParts('e').field(x).field(y).done();
 }
 
 Encoded putByteFrame(Entry x, Entry y, Entry value)
 {
-    return fieldsFrame('u', {x, y, value});
+    return FrameParts('u').field(x).field(y).field(value).done();
 }
 
 Encoded putCharacterFrame(Entry x, Entry y, std::string_view character)
 {
-    return fieldsFrame('p', {x, y}, {character});
+    return FrameParts('p').field(x).field(y).group(character).done();
 }
 
 Encoded fillFrame(std::string_view step)
@@ -80,7 +53,7 @@ DotRun dotRunFrames(Entry count, Entry x, Entry y, RunDirection direction)
     const bool horizontal = direction == RunDirection::Horizontal;
     const Entry &moving = horizontal ? x : y;
     const Entry &fixed = horizontal ? y : x;
-    const auto fixedField = runningField(lenientNumber(fixed.text));
+    const auto fixedField = hexFieldOfValue(lenientNumber(fixed.text));
     if (!fixedField) {
         run.refusal = needsWholeNumber(fixed.label);
         return run;
@@ -89,7 +62,7 @@ DotRun dotRunFrames(Entry count, Entry x, Entry y, RunDirection direction)
     // Every frame is made before the first is sent, so a run is never cut off halfway.
     double value = lenientNumber(moving.text);
     for (int i = 0; i < static_cast<int>(n); ++i, value += 1) {
-        const auto movingField = runningField(value);
+        const auto movingField = hexFieldOfValue(value);
         if (!movingField) {
             run.frames.clear();
             run.refusal = needsWholeNumber(moving.label);

@@ -29,5 +29,7 @@ struct Entry
 std::string needsWholeNumber(std::string_view label);
 // The same for a box with a range of its own: "Count needs a whole number from 1 to 255".
 std::string needsWholeNumber(std::string_view label, std::uint32_t low, std::uint32_t high);
+// The same for a box that takes fractions too: "Step 1-9 needs a number from 1 to 9".
+std::string needsNumber(std::string_view label, std::uint32_t low, std::uint32_t high);
 
 } // namespace protocol

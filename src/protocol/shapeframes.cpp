@@ -1,12 +1,10 @@
 #include "protocol/shapeframes.h"
 
-#include "protocol/fields.h"
-#include "protocol/frames.h"
+#include "protocol/frameparts.h"
 #include "protocol/numbers.h"
 
 #include <charconv>
 #include <cmath>
-#include <limits>
 
 namespace protocol {
 
@@ -15,70 +13,10 @@ namespace {
 constexpr const char *wrongOrder = "Invalid Entry - Try again";
 constexpr double largestCorner = 255;
 
-// Appends the parts of one frame in order; the first part that cannot be encoded refuses the
-// whole frame, naming its box, and later parts are not looked at.
-class FrameParts
-{
-public:
-    explicit FrameParts(char letter)
-        : m_frame{commandKey, letter, commandKey}
-    {}
-
-    // The hex field of a box.
-    FrameParts &field(Entry entry)
-    {
-        if (!m_refusal.empty())
-            return *this;
-        if (const auto hex = hexFieldOf(entry.text))
-            m_frame += *hex;
-        else
-            m_refusal = needsWholeNumber(entry.label);
-        return *this;
-    }
-
-    // The hex field of a start box's number plus an extent box's number; either reads leniently.
-    FrameParts &end(Entry start, Entry extent)
-    {
-        if (!m_refusal.empty())
-            return *this;
-        const double sum = roundHalfEven(lenientNumber(start.text) + lenientNumber(extent.text));
-        if (sum >= 0 && sum <= std::numeric_limits<std::int32_t>::max())
-            m_frame += hexField(static_cast<std::uint32_t>(sum));
-        else
-            m_refusal = needsWholeNumber(std::string(start.label) + " plus "
-                                         + std::string(extent.label));
-        return *this;
-    }
-
-    // "]" and a group sent as it is: a list item's text, a step, the flags.
-    FrameParts &group(std::string_view text)
-    {
-        m_frame += commandKey;
-        m_frame += text;
-        return *this;
-    }
-
-    // A group taken from a list that must have an item selected.
-    FrameParts &selected(Entry item)
-    {
-        if (m_refusal.empty() && item.text.empty())
-            m_refusal = needsWholeNumber(item.label);
-        return group(item.text);
-    }
-
-    Encoded done() const
-    {
-        return m_refusal.empty() ? Encoded{m_frame, {}} : Encoded::refused(m_refusal);
-    }
-
-private:
-    std::string m_frame;
-    std::string m_refusal;
-};
-
 // At most 15 significant digits, no superfluous zeros: 1 -> "1", 2.5 -> "2.5".
 std::string decimal(double value)
 {
+    value += 0.0; // a negative zero ("-0") is written "0"
     char text[32];
     const auto result = std::to_chars(std::begin(text), std::end(text), value,
                                       std::chars_format::general, 15);
@@ -111,7 +49,7 @@ RectangleFrame rectangleFrame(const RectangleEntries &entries)
     }
     const double step = lenientNumber(entries.step.text);
     if (!std::isfinite(step))
-        return {Encoded::refused(needsWholeNumber(entries.step.label, 1, 9)), {}};
+        return {Encoded::refused(needsNumber(entries.step.label, 1, 9)), {}};
     FrameParts parts('r');
     for (std::size_t i = 0; i < corners.size(); ++i)
         parts.field({corners[i].label, result.corners[i]});

@@ -1,8 +1,6 @@
 #include "protocol/stringframes.h"
 
-#include "protocol/fields.h"
-#include "protocol/frames.h"
-#include "protocol/numbers.h"
+#include "protocol/frameparts.h"
 #include "protocol/utf8.h"
 
 #include <algorithm>
@@ -38,26 +36,14 @@ std::string upperCased(std::string_view text)
 
 Encoded stringFrame(StringDirection direction, Entry x, Entry y, std::string_view text)
 {
-    std::string position;
-    for (const Entry &entry : {x, y}) {
-        const auto value = wholeNumber(entry.text);
-        if (!value)
-            return Encoded::refused(needsWholeNumber(entry.label));
-        position += upperHexField(*value);
-    }
-    const char letter = direction == StringDirection::Horizontal ? 'h' : 'v';
-    std::string frame = commandFrame(letter, {position});
-
+    FrameParts parts(direction == StringDirection::Horizontal ? 'h' : 'v');
+    parts.upperField(x).upperField(y);
     const std::string upper = upperCased(text);
     const auto characters = utf8Characters(upper);
     const std::size_t count = std::min(trimmedLength(upper), longestString(direction));
-    for (std::size_t i = 0; i < count; ++i) {
-        frame += commandKey;
-        frame += characters[i];
-    }
-    frame += commandKey;
-    frame += '@';
-    return {frame, {}};
+    for (std::size_t i = 0; i < count; ++i)
+        parts.group(characters[i]);
+    return parts.group("@").done();
 }
 
 } // namespace protocol

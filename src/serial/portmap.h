@@ -17,6 +17,9 @@ public:
     explicit PortMap(const QStringList &devicesFound = {});
     // The devices this machine has now.
     static PortMap discover();
+    // The devices the kernel lists in `ttyClass` (laid out as /sys/class/tty): every ttyUSB
+    // and ttyACM, and the ttyS ports that have a UART behind them, as /dev paths.
+    static QStringList devicesListed(const QString &ttyClass);
 
     void assign(int number, const QString &device);
     QString device(int number) const;

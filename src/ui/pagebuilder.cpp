@@ -4,6 +4,7 @@
 #include "ui/typinglimit.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,6 +15,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace ui {
@@ -77,9 +80,52 @@ QWidget *valueLabel(const ControlRow &row, QWidget *parent)
     return value;
 }
 
+// Running text wrapped to the page's width. While the window opens, the layouts ask every
+// page's height for one width after another, and each asking lays out the whole text anew:
+// that was most of the start-up. So it keeps each answer while its text and font stay.
+class Paragraph final : public QLabel
+{
+public:
+    Paragraph(const QString &text, QWidget *parent)
+        : QLabel(text, parent)
+    {
+        setTextFormat(Qt::PlainText);
+    }
+
+    int heightForWidth(int width) const override
+    {
+        if (text() != m_measuredText) {
+            m_heights.clear();
+            m_measuredText = text();
+        }
+        const auto known = std::find_if(m_heights.begin(), m_heights.end(),
+                                        [&](const auto &pair) { return pair.first == width; });
+        if (known != m_heights.end())
+            return known->second;
+        constexpr std::size_t widthsKept = 16;
+        if (m_heights.size() == widthsKept)
+            m_heights.clear();
+        const int height = QLabel::heightForWidth(width);
+        m_heights.emplace_back(width, height);
+        return height;
+    }
+
+protected:
+    void changeEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+            m_heights.clear();
+        QLabel::changeEvent(event);
+    }
+
+private:
+    mutable QString m_measuredText;
+    mutable std::vector<std::pair<int, int>> m_heights;
+};
+
 QWidget *paragraph(const char *text, QWidget *parent)
 {
-    QLabel *note = label(QString::fromUtf8(text), parent);
+    auto *note = new Paragraph(QString::fromUtf8(text), parent);
     note->setWordWrap(true);
     note->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     return note;

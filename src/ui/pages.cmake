@@ -2,6 +2,7 @@
 target_sources(sketra_ui PRIVATE
     aboutwindow.cpp aboutwindow.h
     boardart.cpp boardart.h
+    controls.h
     helpwindow.cpp helpwindow.h
     layouttable.h layouttables.cpp
     pagebuilder.cpp pagebuilder.h

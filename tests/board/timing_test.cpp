@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -145,6 +147,32 @@ TEST(Timing, CharactersArriveNoFasterThanTheLineRate)
     EXPECT_EQ(firmware.receivable(Micros{8'400}), 1u);
     EXPECT_EQ(firmware.receivable(Micros{25'000}), 3u);
     EXPECT_EQ(Firmware(false).receivable(Micros{0}), 65536u);
+}
+
+TEST(Timing, AWatcherHearsEachCharacterWhenItArrivesOnTheLine)
+{
+    std::vector<std::pair<char, Micros>> heard;
+    const auto listen = [&heard](char byte, Micros at) {
+        heard.emplace_back(byte, at);
+    };
+    Firmware timed(true);
+    timed.setBaudRate(1200); // 8333 us a character
+    timed.watchArrivals(listen);
+    timed.receive("]d]", Micros{100'000}); // a burst read late: one after the other, up to now
+    timed.receive("0", Micros{100'001});   // the line is still busy with the last one
+    const std::vector<std::pair<char, Micros>> timedExpected = {{']', Micros{83'334}},
+                                                                {'d', Micros{91'667}},
+                                                                {']', Micros{100'000}},
+                                                                {'0', Micros{108'333}}};
+    EXPECT_EQ(heard, timedExpected);
+
+    heard.clear();
+    Firmware untimed(false);
+    untimed.watchArrivals(listen);
+    untimed.receive("]k", Micros{7});
+    const std::vector<std::pair<char, Micros>> untimedExpected
+            = {{']', Micros{7}}, {'k', Micros{7}}};
+    EXPECT_EQ(heard, untimedExpected);
 }
 
 TEST(Timing, RepliesLeaveAtTheLineRate)

@@ -42,6 +42,17 @@ TEST_F(LcdReadWrite, StepsButtonsPacingAndFrames)
              "20",
              {reminder},
              {"]m]00000000ff"}},
+            {"a corner that is no number: the reminder, then its refusal",
+             [&] {
+                 setBox("txtlcdy2", "");
+                 click("cmdwritelcd");
+                 setBox("txtlcdy2", "00");
+             },
+             true,
+             true,
+             "20",
+             {reminder, "End at Y2 needs a whole number from 0 up"},
+             {}},
             {"sizes differ",
              [&] {
                  setBox("txtlcdx2", "1");
@@ -73,12 +84,15 @@ TEST_F(LcdReadWrite, StepsButtonsPacingAndFrames)
              "5",
              {},
              {"]m]00000000x]ff"}},
-            {"copy",
-             [&] { click("cdmlcdcopy"); },
+            {"copy of nothing still enables Reformat",
+             [&] {
+                 setMemo("txtlcd", "");
+                 click("cdmlcdcopy");
+             },
              true,
              true,
              "5",
-             {"Text copied to Clipboad"},
+             {"Nothing to there to copy!"},
              {}},
             {"clear", [&] { click("lcrlcdtxt"); }, true, false, "5", {}, {}},
             {"paste of nothing",

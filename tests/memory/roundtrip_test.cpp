@@ -1,66 +1,30 @@
 // The memory pages end to end: the real main window and its Qt port, a pseudo-terminal, and
 // the simulated board, driven through the pages' own boxes and buttons with mouse and keys.
-#include "app/mainwindow.h"
-#include "board/simulatedboard.h"
+#include "app/boardfixture.h"
 #include "memory/memorywidgets.h"
-#include "serial/qtserialport.h"
-#include "support/recordingmessages.h"
-#include "ui/pagetabs.h"
 
-#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace {
 
-struct MemoryRoundTrip : ::testing::Test
+struct MemoryRoundTrip : BoardFixture
 {
-    board::SimulatedBoard board;
-    std::unique_ptr<serial::QtSerialPort> port;
-    testing_support::RecordingMessages messages;
-    std::unique_ptr<app::Main> main;
-
+    // Focus moves under the mouse and with Tab only in the active window.
     void SetUp() override
     {
-        std::string error;
-        ASSERT_TRUE(board.start(&error)) << error;
-        serial::PortMap map;
-        map.assign(1, QString::fromStdString(board.devicePath()));
-        port = std::make_unique<serial::QtSerialPort>(map);
-        main = std::make_unique<app::Main>(*port, messages);
-        main->show();
+        BoardFixture::SetUp();
         main->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
-        click("cmdCom");
-        ASSERT_TRUE(port->isOpen()) << messages.details.join('\n').toStdString();
     }
-
-    template<typename T>
-    T *find(const char *name)
-    {
-        return main->findChild<T *>(QLatin1String(name));
-    }
-
-    void showPage(const char *caption)
-    {
-        auto *tabs = main->findChild<ui::PageTabs *>();
-        for (int i = 0; i < tabs->count(); ++i) {
-            if (tabs->tabText(i) == QLatin1String(caption))
-                tabs->setCurrentIndex(i);
-        }
-    }
-
-    void click(const char *name) { QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton); }
 
     // Clicks into a box, replaces what it holds (four characters at most) by typing, and leaves
     // it with Tab.
     void type(const char *name, const char *keys)
     {
-        QWidget *box = find<QWidget>(name);
+        auto *box = main->findChild<QWidget *>(QLatin1String(name));
+        bringPageToFront(box);
         QTest::mouseClick(box, Qt::LeftButton);
         QTest::keyClick(box, Qt::Key_End);
         for (int i = 0; i < 4; ++i)
@@ -70,35 +34,30 @@ struct MemoryRoundTrip : ::testing::Test
             QTest::keyClick(box, Qt::Key_Tab);
     }
 
-    QString memo(const char *name) { return memory::memoText(find<QPlainTextEdit>(name)); }
+    QString memo(const char *name)
+    {
+        return memory::memoText(main->findChild<QPlainTextEdit *>(QLatin1String(name)));
+    }
 
     // Clicks into a result box once the board has answered, as the page asks a person to.
     void collectInto(const char *name)
     {
-        waitForReady();
-        QTest::mouseClick(find<QPlainTextEdit>(name)->viewport(), Qt::LeftButton);
-    }
-
-    void waitForReady()
-    {
-        EXPECT_TRUE(QTest::qWaitFor(
-                [this] { return main->receivedText().endsWith(QLatin1String("Ready:\r\n")); },
-                10000))
-                << main->receivedText().toStdString();
+        EXPECT_TRUE(waitForReplies(1)) << main->receivedText().toStdString();
+        QTest::mouseClick(main->findChild<QPlainTextEdit *>(QLatin1String(name))->viewport(),
+                          Qt::LeftButton);
     }
 
     void sendAndWait(const char *button)
     {
         main->clearReceived();
         click(button);
-        waitForReady();
+        EXPECT_TRUE(waitForReplies(1)) << main->receivedText().toStdString();
     }
 
     // Writes hex text to one EEPROM from the write page, then reads the range back.
     QString writeThenRead(const char *writeOption, const char *readOption, const char *start,
                           const char *count, const char *hexText)
     {
-        showPage("Write EEprom");
         click(writeOption);
         type("txtewaddr", start);
         type("txtewrite", hexText);
@@ -107,7 +66,6 @@ struct MemoryRoundTrip : ::testing::Test
         sendAndWait("cmdewrite");
         EXPECT_EQ(main->transmitDelay(), "20");
 
-        showPage("Read EEprom");
         click(readOption);
         type("txteraddr", start);
         type("txtebytes", count);
@@ -139,11 +97,10 @@ TEST_F(MemoryRoundTrip, ADisplayCopiedClearedAndWrittenBackIsAsItWas)
     sendAndWait("Command1");
     main->clearReceived();
     main->send(QStringLiteral("]c]402014"));
-    waitForReady();
+    EXPECT_TRUE(waitForReplies(1));
     const board::LcdMemory before = board.lcdMemory();
 
     // The circle lies within columns 44 to 84 and pages 1 to 6.
-    showPage("LCD Read/Write");
     type("txtlcdx1", "40");
     type("txtlcdx2", "89");
     type("txtlcdy1", "1");
@@ -157,7 +114,7 @@ TEST_F(MemoryRoundTrip, ADisplayCopiedClearedAndWrittenBackIsAsItWas)
     ASSERT_NE(board.lcdMemory(), before);
 
     click("cmdlcdfmt");
-    EXPECT_EQ(find<QLabel>("xybytes")->text(), "0300");
+    EXPECT_EQ(main->findChild<QLabel *>(QLatin1String("xybytes"))->text(), "0300");
     EXPECT_EQ(main->transmitDelay(), "5");
     sendAndWait("cmdwritelcd");
     EXPECT_EQ(board.lcdMemory(), before);

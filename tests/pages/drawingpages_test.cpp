@@ -33,6 +33,7 @@ TEST_F(DrawingPages, WithThePortClosedOnlyTheGuardSpeaks)
     click("cmdCom");
     setText("txmText", "typed");
     setText("txtCx", "abc"); // the guard comes before any box is read
+    setText("txtX2", "300"); // or corrected
     const char *const buttons[] = {"cmdCirc", "cmdSquare", "cmdDiam",  "Command2", "cmdRect",
                                    "cmdLine", "cmdbar",    "cmdXaxis", "cmdyaxis"};
     for (const char *button : buttons) {
@@ -42,6 +43,7 @@ TEST_F(DrawingPages, WithThePortClosedOnlyTheGuardSpeaks)
     }
     EXPECT_EQ(sent(), "");
     EXPECT_EQ(textOf("txmText"), "typed");
+    EXPECT_EQ(textOf("txtX2"), "300");
 }
 
 TEST_F(DrawingPages, ARefusedEntryShowsOneMessageSendsNothingAndChangesNoBox)

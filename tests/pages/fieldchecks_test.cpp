@@ -117,3 +117,32 @@ TEST_F(FieldChecks, ASilentResetLetsTheClickActWithTheResetText)
 }
 
 } // namespace
+
+TEST_F(FieldChecks, AMnemonicChecksTheBoxItLeavesBeforeItsButtonActs)
+{
+    const struct
+    {
+        const char *box, *text;
+        Qt::Key mnemonic;
+        const char *message, *after, *frame; // no message: the button acts
+    } rows[] = {
+            {"txtrs1", "0", Qt::Key_D, "Must be between 1 and 9", "1", ""},
+            {"txtrs1", "2", Qt::Key_D, nullptr, "2", "]r]007f003f]2]0000"},
+            {"txtXaxisLen", "240", Qt::Key_D, "Out of bounds value!", "0", ""},
+            {"txtPutChrx", "", Qt::Key_P, nullptr, "0", "]p]000a]A"},
+    };
+    activate();
+    for (const auto &row : rows) {
+        auto *box = find<QLineEdit>(row.box);
+        bringPageToFront(box);
+        box->setFocus();
+        box->setText(row.text);
+        messages.texts.clear();
+        QTest::keyClick(&main, row.mnemonic, Qt::AltModifier);
+        QTest::qWait(200); // the button's press shows for a moment before it acts
+        EXPECT_EQ(messages.texts, row.message ? QStringList{row.message} : QStringList{})
+                << row.box;
+        EXPECT_EQ(textOf(row.box), row.after) << row.box;
+        EXPECT_EQ(sent(), row.frame) << row.box;
+    }
+}

@@ -21,7 +21,6 @@ TEST(HexText, LayoutGoesOnlyHexDigitsStay)
     const Row rows[] = {
             {"12ab34", "12ab34"},
             {" 00 01\r\n02 AB\t\r\n", "000102AB"}, // a pasted dump
-            {"1 2", "12"},
             {" \r\n", ""},
             {"12g4", "-"},
             {"]12]ab]", "-"}, // a byte list is not hex text
@@ -31,8 +30,6 @@ TEST(HexText, LayoutGoesOnlyHexDigitsStay)
     };
     for (const Row &row : rows)
         EXPECT_EQ(protocol::cleanHexText(row.in).value_or("-"), row.out) << row.in;
-    EXPECT_EQ(protocol::eepromByteList("12ab34") + protocol::lcdByteList("a1b2"),
-              "]12]ab]34]]a1]b2");
 }
 
 TEST(FourDigitForm, BoxesLeftAndTheEndAddress)

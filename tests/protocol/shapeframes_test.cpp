@@ -96,10 +96,11 @@ TEST(RectangleFrame, StepInDecimalThenTheFillAndClearFlags)
             // clang-format off
             {"2.5",                  false, false, {"]r]007f003f]2.5]0000"}},
             {"abc",                  false, false, {"]r]007f003f]0]0000"}},
+            {"-0",                   false, false, {"]r]007f003f]0]0000"}},
             {"1.333333333333333333", false, false, {"]r]007f003f]1.33333333333333]0000"}},
             {"1",                    true,  true,  {"]r]007f003f]1]0101"}},
             {"1",                    false, true,  {"]r]007f003f]1]0001"}},
-            {"9e999",                false, false, {"", "Step 1-9 needs a whole number from 1 to 9"}},
+            {"9e999",                false, false, {"", "Step 1-9 needs a number from 1 to 9"}},
             // clang-format on
     };
     for (const auto &row : rows)
@@ -131,6 +132,7 @@ TEST(LineFrame, BothXThenBothYAndTheEndNeverBeforeTheBeginning)
             {"100", "0", "20", "40", {"", "Invalid Entry - Try again"}},
             {"0", "40", "127", "39", {"", "Invalid Entry - Try again"}},
             {"abc", "0", "5", "5", {"", "X1 needs a whole number from 0 up"}}, // order reads 0
+            {"5", "0", "abc", "5", {"", "Invalid Entry - Try again"}},         // order first
             {"-3", "0", "5", "5", {"", "X1 needs a whole number from 0 up"}},
     };
     for (const auto &row : rows)

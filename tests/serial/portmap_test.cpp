@@ -1,5 +1,9 @@
 #include "serial/portmap.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -32,6 +36,45 @@ TEST(PortMap, NumbersUsbAdaptersFirstThenTheReportedSerialPorts)
             devices.append(map.device(number));
         EXPECT_EQ(devices, row.expected) << row.why;
     }
+}
+
+TEST(PortMap, ListsAdaptersAndTheSerialPortsWithAUartFromTheKernelsTtyFolder)
+{
+    // Each entry of the tty folder with the attribute files that decide it.
+    const struct
+    {
+        const char *name;
+        const char *type; // the UART type file's text; nullptr for no file
+        bool device;      // a device link (a driver without the type attribute)
+        bool listed;
+    } rows[] = {
+            {"ttyUSB3", nullptr, true, true}, {"ttyACM0", nullptr, true, true},
+            {"ttyS0", "4\n", true, true},     {"ttyS1", "0\n", true, false},
+            {"ttyS2", nullptr, true, true},   {"ttyS3", nullptr, false, false},
+            {"tty5", nullptr, false, false},  {"ttyAMA0", "4\n", true, false},
+            {"ttySAC0", "4\n", true, false},  {"ttyUSBx", nullptr, true, false},
+    };
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QStringList expected;
+    for (const auto &row : rows) {
+        QDir entry(folder.filePath(row.name));
+        ASSERT_TRUE(entry.mkpath(QStringLiteral("."))) << row.name;
+        if (row.device)
+            entry.mkdir(QStringLiteral("device"));
+        if (row.type) {
+            QFile type(entry.filePath(QStringLiteral("type")));
+            ASSERT_TRUE(type.open(QIODevice::WriteOnly));
+            type.write(row.type);
+        }
+        if (row.listed)
+            expected.append(QStringLiteral("/dev/") + QLatin1String(row.name));
+    }
+    QStringList listed = serial::PortMap::devicesListed(folder.path());
+    listed.sort();
+    expected.sort();
+    EXPECT_EQ(listed, expected);
+    EXPECT_TRUE(serial::PortMap::devicesListed(folder.filePath("missing")).isEmpty());
 }
 
 TEST(PortMap, AnOverrideTakesAnyPath)

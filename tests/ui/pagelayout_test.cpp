@@ -340,6 +340,29 @@ TEST_F(PageLayout, InfoNamesTheBoardAndWhereToAsk)
     EXPECT_GE(addresses, 2); // the web site and where to write
 }
 
+TEST_F(PageLayout, ParagraphHeightsFollowTheirTextAndFont)
+{
+    // A paragraph keeps the heights it has worked out: they must be those a plain wrapped
+    // label gives, before and after its font or text changes.
+    auto *info = tabs.findChild<QLabel *>(QStringLiteral("Label88"));
+    const auto heightsMatch = [info](const char *when) {
+        QLabel plain(info->text());
+        plain.setTextFormat(Qt::PlainText);
+        plain.setWordWrap(true);
+        plain.setFont(info->font());
+        for (int width : {120, 300, 120, 600})
+            EXPECT_EQ(info->heightForWidth(width), plain.heightForWidth(width))
+                    << when << ", width " << width;
+    };
+    heightsMatch("as built");
+    QFont larger = info->font();
+    larger.setPointSize(larger.pointSize() * 2);
+    info->setFont(larger);
+    heightsMatch("in a larger font");
+    info->setText(info->text().repeated(3));
+    heightsMatch("with a longer text");
+}
+
 TEST_F(PageLayout, ClearDisplayButtonSendsTheClearFrameOnlyWhenThePortIsOpen)
 {
     auto *clear = tabs.findChild<QPushButton *>(QStringLiteral("cmdClearLCD"));
