@@ -11,6 +11,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -57,14 +58,21 @@ EepromSaver::EepromSaver(const QObject &pages, ui::Messages &messages, QObject *
     : QObject(parent)
     , m_messages(messages)
     , m_start(control<QLineEdit>(pages, "txteraddr"))
+    , m_end(control<QLabel>(pages, "readeep"))
     , m_result(control<QPlainTextEdit>(pages, "txteread"))
     , m_button(control<QPushButton>(pages, "cmdesave"))
     , m_askPath(saveFileAsker(tr("Save EEPROM bytes"), QStringLiteral("eeprom.hex"), fileFilter))
 {
     // Connected after the page's own "&Read": a read it sent has just put up "CLICK HERE".
     connect(control<QPushButton>(pages, "cmderead"), &QPushButton::clicked, this, [this] {
-        if (memoText(m_result) == clickHere)
+        if (memoText(m_result) == clickHere) {
             m_readStart = protocol::wholeNumber(m_start->text().toStdString()).value_or(0);
+            // The frame asks up to the end address the page shows.
+            const auto end = protocol::wholeNumber(m_end->text().toStdString());
+            m_readCount = end && *end >= m_readStart
+                                  ? std::optional<std::uint32_t>(*end - m_readStart + 1)
+                                  : std::nullopt;
+        }
     });
     connect(m_button, &QPushButton::clicked, this, &EepromSaver::save);
 }
@@ -74,6 +82,11 @@ void EepromSaver::save()
     const auto bytes = protocol::bytesOfHexPairs(memoText(m_result).toStdString());
     if (!bytes || bytes->empty()) {
         m_messages.show(tooltext::nothingToSave);
+        return;
+    }
+    // A reply collected before it was complete would make a file that looks whole.
+    if (m_readCount && bytes->size() != *m_readCount) {
+        m_messages.show(tooltext::readIncomplete.arg(bytes->size()).arg(*m_readCount));
         return;
     }
     const QString path = m_askPath(m_button->window());

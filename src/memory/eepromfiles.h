@@ -9,6 +9,7 @@
 #include <optional>
 
 class QFile;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -41,10 +42,13 @@ private:
 
     ui::Messages &m_messages;
     QLineEdit *m_start;
+    QLabel *m_end;
     QPlainTextEdit *m_result;
     QPushButton *m_button;
     FileAsker m_askPath;
+    // Of the last read sent.
     std::uint32_t m_readStart = 0;
+    std::optional<std::uint32_t> m_readCount;
 };
 
 // "Open..." on Write EEprom: a binary or Intel HEX file into the page's hex text, and a HEX

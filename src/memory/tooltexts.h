@@ -19,6 +19,10 @@ inline const QString pictureUnreadable = QStringLiteral("%1 could not be read as
 
 inline const QString nothingToSave
         = QStringLiteral("There are no bytes to save: read the EEPROM first.");
+// %1: the bytes in the box, %2: the bytes the read asked for.
+inline const QString readIncomplete
+        = QStringLiteral("The box holds %1 bytes, the read asked for %2: click into it once the "
+                         "board has answered, then save.");
 // %1: the file, %2: the reason.
 inline const QString fileNotWritten = QStringLiteral("%1 could not be written: %2");
 inline const QString fileNotRead = QStringLiteral("%1 could not be read: %2");

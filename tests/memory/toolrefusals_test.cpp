@@ -212,7 +212,11 @@ TEST_F(ToolRefusals, SavingWritesHexOrBinaryByTheNameFromTheReadsStart)
     fillIn("txteraddr", "16");
     fillIn("txtebytes", "4");
     click("cmderead");
-    fillIn("txteraddr", "99"); // after the read: not what the bytes came from
+    fillIn("txteraddr", "99");     // after the read: not what the bytes came from
+    setMemo("txteread", "deadbe"); // collected too early
+    click("cmdesave");
+    EXPECT_EQ(shown(), QStringList{"The box holds 3 bytes, the read asked for 4: click into it "
+                                   "once the board has answered, then save."});
     setMemo("txteread", "deadbeef");
     for (const char *name : {"read.hex", "read.bin"}) {
         answerWith<memory::EepromSaver>(dir.filePath(QLatin1String(name)));
