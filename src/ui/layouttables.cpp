@@ -188,6 +188,8 @@ constexpr ControlRow readEeprom[] = {
     strip({4, 0, 1, -1}),
         button("cmdecopy", "&Copy", {}), button("cmdereadclr", "Clear", {}),
     end(),
+    // Added last, so that they come last in the Tab order.
+    button("cmdesave", "&Save...", {1, 3}),
 };
 
 constexpr ControlRow writeEeprom[] = {
@@ -200,6 +202,7 @@ constexpr ControlRow writeEeprom[] = {
         button("cmdechk", "Reformat", {}), button("cmdewrite", "&Write", {}, Disabled),
         button("cmdepaste", "&Paste", {}), button("cmdeclr", "Clear", {}),
     end(),
+    button("cmdeopen", "Ope&n...", {0, 3}),
 };
 
 constexpr ControlRow lcdReadWrite[] = {
@@ -220,6 +223,8 @@ constexpr ControlRow lcdReadWrite[] = {
         button("cdmlcdcopy", "&Copy", {}), button("cmdlcdpaste", "&Paste", {}),
         button("lcrlcdtxt", "Clear", {}),
     end(),
+    button("cmdlcdcapture", "Cap&ture...", {1, 6}),
+    button("cmdlcdpicture", "Loa&d picture...", {2, 6}),
 };
 // clang-format on
 

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "memory/fileasker.h"
+#include "protocol/monochrome.h"
+
+#include <QImage>
+#include <QWidget>
+
+class QLabel;
+class QSpinBox;
+
+namespace ui {
+class Messages;
+}
+
+namespace memory {
+
+// A captured display in a small window of its own, drawn as the simulated board's window draws
+// its display, zoomable, and saved as a PNG on request. The PNG holds the display's pixels
+// only, without the panel around them, so that loading it back as a picture gives the same
+// display.
+class CaptureWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    CaptureWindow(ui::Messages &messages, QWidget *parent);
+
+    void setPicture(const protocol::Bitmap &bitmap);
+    const protocol::Bitmap &picture() const { return m_bitmap; }
+
+    // Screen pixels per display pixel.
+    int zoom() const;
+    void setZoom(int zoom);
+
+    // The display with its panel, as the window shows it.
+    QImage image(int scale) const;
+    bool saveImage(const QString &path) const;
+    void saveImageAs();
+    void setPathAsker(FileAsker asker) { m_askPath = std::move(asker); }
+
+private:
+    void redraw();
+
+    ui::Messages &m_messages;
+    protocol::Bitmap m_bitmap;
+    QLabel *m_view;
+    QSpinBox *m_zoom;
+    FileAsker m_askPath;
+};
+
+} // namespace memory

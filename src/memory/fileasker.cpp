@@ -1,0 +1,21 @@
+#include "memory/fileasker.h"
+
+#include <QFileDialog>
+
+namespace memory {
+
+FileAsker openFileAsker(const QString &title, const QString &filter)
+{
+    return [title, filter](QWidget *parent) {
+        return QFileDialog::getOpenFileName(parent, title, {}, filter);
+    };
+}
+
+FileAsker saveFileAsker(const QString &title, const QString &suggestedName, const QString &filter)
+{
+    return [title, suggestedName, filter](QWidget *parent) {
+        return QFileDialog::getSaveFileName(parent, title, suggestedName, filter);
+    };
+}
+
+} // namespace memory
