@@ -8,7 +8,9 @@
 #include "ui/layouttable.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 
@@ -76,6 +78,9 @@ constexpr ButtonRule buttonRules[] = {
     {"cmdlcdfmt", Sends::Nothing, ""},       {"cmdwritelcd", Sends::OneFrame, "m", "txtlcd"},
     {"cdmlcdcopy", Sends::Nothing, ""},      {"cmdlcdpaste", Sends::Nothing, ""},
     {"lcrlcdtxt", Sends::Nothing, ""},
+    // The file tools, with every file dialog cancelled.
+    {"cmdesave", Sends::Nothing, ""},        {"cmdeopen", Sends::Nothing, ""},
+    {"cmdlcdpicture", Sends::Nothing, ""},   {"cmdlcdcapture", Sends::OneFrame, "n"},
 };
 // clang-format on
 
@@ -138,6 +143,12 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
         open();
         port.written.clear();
+        // A person who is asked for a file cancels: no test waits on a dialog.
+        QObject::connect(&m_cancelFileDialogs, &QTimer::timeout, [] {
+            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget()))
+                dialog->reject();
+        });
+        m_cancelFileDialogs.start(20);
     }
 
     const ui::PageTable &page() const { return ui::pageTables()[GetParam()]; }
@@ -259,6 +270,7 @@ protected:
     }
 
     int m_framesSent = 0;
+    QTimer m_cancelFileDialogs;
 };
 
 TEST_P(BadInputSweep, EveryButtonSendsAWellFormedFrameOrSaysWhyNot)
