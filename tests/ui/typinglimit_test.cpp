@@ -29,7 +29,7 @@ void type(QLineEdit &box, const char *keys)
 
 void paste(QLineEdit &box, const char *clip)
 {
-    QApplication::clipboard()->setText(QString::fromLatin1(clip));
+    QApplication::clipboard()->setText(QString::fromUtf8(clip));
     QTest::keySequence(&box, QKeySequence::Paste);
 }
 
@@ -73,6 +73,12 @@ const Case cases[] = {
              type(b, "x");
          },
          "1abc"},
+        {"an emoji pasted into a one-character box is one character, never half of one", 1, "A",
+         [](QLineEdit &b) {
+             b.selectAll();
+             paste(b, "\xF0\x9F\x98\x80\xF0\x9F\x98\x81");
+         },
+         "\xF0\x9F\x98\x80"},
         {"an input method's commit is cut to the room left", 3, "",
          [](QLineEdit &b) {
              QInputMethodEvent commit;
@@ -90,7 +96,7 @@ TEST(TypingLimit, HoldsForWhatThePersonEntersOnly)
         ui::TypingLimit::apply(&box, c.limit);
         box.setText(QString::fromLatin1(c.programText));
         c.act(box);
-        EXPECT_EQ(box.text(), QString::fromLatin1(c.expected));
+        EXPECT_EQ(box.text(), QString::fromUtf8(c.expected));
     }
 }
 
