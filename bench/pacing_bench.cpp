@@ -2,15 +2,17 @@
 // port, and every pause before a wait character is measured at the far end, twice:
 //
 // 1. through a bare pseudo-terminal, where a reader on the far side timestamps every byte the
-//    moment it sees it;
+//    moment it sees it; a pseudo-terminal has no line, so each byte is then put on a line of
+//    Sketra's rate from the moment it was seen, after the one before it;
 // 2. as the simulated board sees it with its timing model on: its line brings characters no
 //    faster than the rate Sketra set (19200 baud, 0.52 ms a character) and tells the time each
 //    one arrived. The pause is the quiet on the line between the end of the character before
 //    the wait character and the start of the wait character.
 //
 // For each delay it reports, over every pause:
-// - "sent min": the shortest pause as made by `send`, from the moment the byte before it was
-//   handed to the driver to the moment the wait character was (never below zero);
+// - "sent min": the shortest pause as made by `send`: the bytes put on such a line from the
+//   moment each was handed to the driver, the quiet before the wait character (never below
+//   zero);
 // - the error of each pause as the far end saw it (seen pause minus the delay asked for): how
 //   many were short, the minimum, median, 99th percentile and maximum. On a pseudo-terminal a
 //   kernel worker hands bytes to the reader, so a byte handed over a little late makes the pause
@@ -120,13 +122,26 @@ struct Arrival
 struct FarEnd
 {
     const char *title;
-    double characterMs; // how long a character takes on its line; 0 when it has none
+    double characterMs; // how long a character takes on its line
     std::function<void()> clear;
     std::function<std::vector<Arrival>(std::size_t count)> waitFor;
     std::function<std::string()> note = [] {
         return std::string();
     }; // after each row
 };
+
+constexpr double lineCharacterMs = 10 * 1000.0 / lineRate;
+
+// When each byte is through a line of Sketra's rate that it enters at `entered` (or once the
+// byte before it is through).
+std::vector<double> throughTheLine(const std::vector<double> &entered)
+{
+    std::vector<double> through;
+    double free = entered.empty() ? 0 : entered.front();
+    for (double at : entered)
+        through.push_back(free = std::max(free, at) + lineCharacterMs);
+    return through;
+}
 
 double percentile(std::vector<double> values, double fraction)
 {
@@ -166,12 +181,16 @@ bool measure(app::Main &window, TimestampingPort &port, const FarEnd &farEnd)
                          port.handedOver.size());
             return false;
         }
+        std::vector<double> handedOver;
+        for (const auto at : port.handedOver)
+            handedOver.push_back(Ms(at - port.handedOver.front()).count());
+        const auto sentThrough = throughTheLine(handedOver);
         std::vector<double> sent;
         std::vector<double> seen;
         for (std::size_t i = 1; i < arrivals.size(); ++i) {
             if (arrivals[i].byte != ']')
                 continue;
-            sent.push_back(Ms(port.handedOver[i] - port.handedOver[i - 1]).count() - run.delayMs);
+            sent.push_back(sentThrough[i] - lineCharacterMs - sentThrough[i - 1] - run.delayMs);
             const double quiet = arrivals[i].atMs - farEnd.characterMs - arrivals[i - 1].atMs;
             seen.push_back(quiet - run.delayMs);
         }
@@ -199,12 +218,18 @@ bool overPseudoTerminal(SilentMessages &messages)
         return false;
     const auto origin = Clock::now();
     return measure(sketra.window, sketra.port,
-                   {"Through a pseudo-terminal (a reader at the far end timestamps each byte)", 0,
-                    [&] { peer.clear(); },
+                   {"Through a pseudo-terminal (a reader at the far end timestamps each byte, "
+                    "which then takes its time on a 19200 baud line)",
+                    lineCharacterMs, [&] { peer.clear(); },
                     [&](std::size_t count) {
+                        const auto read = peer.waitFor(count, std::chrono::seconds(10));
+                        std::vector<double> seen;
+                        for (const auto &byte : read)
+                            seen.push_back(Ms(byte.at - origin).count());
+                        const auto through = throughTheLine(seen);
                         std::vector<Arrival> arrivals;
-                        for (const auto &seen : peer.waitFor(count, std::chrono::seconds(10)))
-                            arrivals.push_back({Ms(seen.at - origin).count(), seen.byte});
+                        for (std::size_t i = 0; i < read.size(); ++i)
+                            arrivals.push_back({through[i], read[i].byte});
                         return arrivals;
                     }});
 }
@@ -215,6 +240,7 @@ bool asTheBoardSeesIt(SilentMessages &messages)
     std::vector<Arrival> heard;
     board::BoardOptions options;
     options.timing = true;
+    options.realtime = true;
     options.onArrival = [&](char byte, std::chrono::microseconds at) {
         const std::lock_guard lock(mutex);
         heard.push_back({Ms(at).count(), byte});

@@ -44,12 +44,13 @@ std::size_t Firmware::receivable(Micros now) const
 void Firmware::receive(std::string_view bytes, Micros now)
 {
     const Micros perByte = characterTime(m_baudRate);
-    auto still = static_cast<long>(bytes.size());
     for (const char byte : bytes) {
         Micros arrival = now;
         if (m_timing) {
-            // One after the other, the last one arriving now.
-            arrival = std::max(m_lineFree + perByte, now - --still * perByte);
+            // Not before it could first be read, nor before the line has brought the one
+            // before it: a burst read at once arrives from then on, one after the other. Dated
+            // back to back up to the read, it would eat into the quiet before it.
+            arrival = std::max(m_lineFree + perByte, now);
             m_lineFree = arrival;
         }
         if (m_watcher)

@@ -29,7 +29,8 @@ public:
     // How many characters the line can have brought by `now`: with the timing model one per
     // character time since the last, so a reader of the line takes no more than that.
     std::size_t receivable(Micros now) const;
-    // Characters the line brought, the last of them at `now`.
+    // Characters read from the line at `now`. With the timing model the first arrives then (or
+    // once the line is free) and the rest follow at the line's rate, even if that is later.
     void receive(std::string_view bytes, Micros now);
     // Told of each character received, with the time it arrived on the line.
     void watchArrivals(std::function<void(char, Micros)> watcher)

@@ -28,6 +28,10 @@ struct BoardOptions
     // Called on the board's thread with every character as it arrives on the board's line
     // (with the timing model: when its last bit is in), counted from the board's start.
     std::function<void(char, std::chrono::microseconds)> onArrival;
+    // Runs the board's thread at real-time priority where the system allows it, so that on a
+    // busy machine it still reads each character when it comes and dates it truly; for
+    // measurements. The thread never spins: it always waits on the line or a timeout.
+    bool realtime = false;
 };
 
 // The Korvel board running its demo firmware, behind a pseudo-terminal that a serial program

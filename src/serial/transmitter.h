@@ -25,9 +25,15 @@ public:
     virtual bool breathe() = 0;
 };
 
+// Time one character takes on the line at a port's settings ("19200,n,8,1"); zero when the
+// settings cannot be read.
+std::chrono::nanoseconds characterTime(const QString &settings);
+
 // Puts a planned transmission on the wire. Before each pause it waits until the bytes already
-// written have left the port, so the board sees the whole pause even at 600 baud; the pause
-// then runs to an absolute deadline. With a watch, it also hands the watch its spare time
+// written have left the port and, since a pseudo-terminal or a USB adapter may report that
+// before they have, also until their time on the line (counted from when they were written)
+// has passed; so the board sees the whole pause even at 600 baud. The pause then runs from
+// there to an absolute deadline. With a watch, it also hands the watch its spare time
 // without ever cutting a pause short, and writes long runs without pauses in pieces of about
 // a twentieth of a second of wire time, each one sent before the next, so that stopping
 // leaves little behind.
@@ -54,12 +60,14 @@ public:
     double charactersPerSecond() const;
 
 private:
-    bool pause(std::int32_t pauseMs, TransmitWatch *watch);
+    bool pause(Clock::TimePoint deadline, TransmitWatch *watch);
     bool breatheIfDue(TransmitWatch *watch);
 
     Port &m_port;
     Clock &m_clock;
     Clock::TimePoint m_lastBreath;
+    // When the last byte written is through the line at the latest.
+    Clock::TimePoint m_lineFree{};
 };
 
 } // namespace serial

@@ -142,10 +142,11 @@ TEST(Timing, CharactersArriveNoFasterThanTheLineRate)
     Firmware firmware(true);
     firmware.setBaudRate(1200); // 8333 us a character
     EXPECT_GT(firmware.receivable(Micros{0}), 100u) << "an idle line takes a burst at once";
-    firmware.receive("]d]01", Micros{0});
+    firmware.receive("]d]01", Micros{0}); // on the line until 33'332 us
     EXPECT_EQ(firmware.receivable(Micros{8'000}), 0u);
-    EXPECT_EQ(firmware.receivable(Micros{8'400}), 1u);
-    EXPECT_EQ(firmware.receivable(Micros{25'000}), 3u);
+    EXPECT_EQ(firmware.receivable(Micros{41'600}), 0u);
+    EXPECT_EQ(firmware.receivable(Micros{41'700}), 1u);
+    EXPECT_EQ(firmware.receivable(Micros{58'400}), 3u);
     EXPECT_EQ(Firmware(false).receivable(Micros{0}), 65536u);
 }
 
@@ -158,12 +159,14 @@ TEST(Timing, AWatcherHearsEachCharacterWhenItArrivesOnTheLine)
     Firmware timed(true);
     timed.setBaudRate(1200); // 8333 us a character
     timed.watchArrivals(listen);
-    timed.receive("]d]", Micros{100'000}); // a burst read late: one after the other, up to now
-    timed.receive("0", Micros{100'001});   // the line is still busy with the last one
-    const std::vector<std::pair<char, Micros>> timedExpected = {{']', Micros{83'334}},
-                                                                {'d', Micros{91'667}},
-                                                                {']', Micros{100'000}},
-                                                                {'0', Micros{108'333}}};
+    // A burst read at once: never dated before the read, so the quiet before it stays whole;
+    // one after the other from then on.
+    timed.receive("]d]", Micros{100'000});
+    timed.receive("0", Micros{100'001}); // the line is still busy with the last one
+    const std::vector<std::pair<char, Micros>> timedExpected = {{']', Micros{100'000}},
+                                                                {'d', Micros{108'333}},
+                                                                {']', Micros{116'666}},
+                                                                {'0', Micros{124'999}}};
     EXPECT_EQ(heard, timedExpected);
 
     heard.clear();
@@ -178,10 +181,10 @@ TEST(Timing, AWatcherHearsEachCharacterWhenItArrivesOnTheLine)
 TEST(Timing, RepliesLeaveAtTheLineRate)
 {
     Firmware firmware(true);
-    firmware.setBaudRate(9600); // about 1 ms a character
-    firmware.receive("]a]00000009\r", Micros{0});
-    firmware.advance(Micros{0});
-    const std::string first = firmware.takeOutput(Micros{5'500});
+    firmware.setBaudRate(9600);                   // about 1 ms a character
+    firmware.receive("]a]00000009\r", Micros{0}); // the last character is in at 11.5 ms
+    firmware.advance(Micros{12'000});
+    const std::string first = firmware.takeOutput(Micros{17'000});
     EXPECT_LE(first.size(), 6u);
     EXPECT_GE(first.size(), 4u);
     const std::string rest = firmware.takeOutput(Micros{100'000});

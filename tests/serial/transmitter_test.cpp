@@ -15,7 +15,11 @@ struct TransmitterTest : ::testing::Test
     FakePort port{clock};
     serial::Transmitter transmitter{port, clock};
 
-    void SetUp() override { ASSERT_TRUE(port.open().ok); }
+    void SetUp() override
+    {
+        port.setSettings("19200,n,8,1");
+        ASSERT_TRUE(port.open().ok);
+    }
 
     serial::PortResult send(const char *text, const char *wait = "]", const char *delay = "20")
     {
@@ -34,6 +38,35 @@ TEST_F(TransmitterTest, DrainsTheWireBeforeEveryPause)
     ASSERT_TRUE(send("]h]0120]A]@").ok);
     EXPECT_EQ(port.drains, 4);
     EXPECT_EQ(port.schedule(), "<20>]h<20>]0120<20>]A<20>]@");
+}
+
+// A pseudo-terminal or a USB adapter reports the bytes drained while they are still on the
+// line; a UART only once they are through. Either way the quiet the board sees is the whole
+// delay, and no more.
+TEST_F(TransmitterTest, ThePauseStartsOnceTheLastByteIsThroughTheLine)
+{
+    const struct
+    {
+        const char *settings;
+        bool drainWaits;
+    } rows[] = {
+            {"600,n,8,1", false},   {"600,n,8,1", true},   {"1200,e,7,2", false},
+            {"56000,n,8,1", false}, {"56000,n,8,1", true},
+    };
+    for (const auto &row : rows) {
+        FakeClock rowClock;
+        FakePort rowPort{rowClock};
+        rowPort.setSettings(row.settings);
+        rowPort.drainWaits = row.drainWaits;
+        ASSERT_TRUE(rowPort.open().ok);
+        serial::Transmitter rowTransmitter{rowPort, rowClock};
+        const auto steps = protocol::planTransmission("]c]402014", "]", "20").steps;
+        ASSERT_TRUE(rowTransmitter.transmit(steps).ok);
+        // Bytes still on the line from the first transmission delay the next one's pause too.
+        ASSERT_TRUE(rowTransmitter.transmit(steps).ok);
+        EXPECT_EQ(rowPort.schedule(), "<20>]c<20>]402014<20>]c<20>]402014")
+                << row.settings << (row.drainWaits ? " draining" : "");
+    }
 }
 
 TEST_F(TransmitterTest, NoPausesWithoutAWaitCharacterOrDelay)
@@ -74,12 +107,12 @@ struct RecordingWatch final : serial::TransmitWatch
     }
     bool breathe() override
     {
-        breaths.push_back(clock.elapsed());
+        breaths.push_back(clock.sinceStart());
         return static_cast<int>(breaths.size()) != stopAt;
     }
 
     FakeClock &clock;
-    std::vector<std::chrono::milliseconds> breaths;
+    std::vector<std::chrono::nanoseconds> breaths;
     std::size_t sent = 0;
     std::int64_t paused = 0;
     int stopAt = -1;

@@ -1,5 +1,10 @@
 #include "support/fakeport.h"
 
+#include "serial/transmitter.h"
+
+#include <algorithm>
+#include <cstdio>
+
 namespace testing_support {
 
 void FakeClock::sleepUntil(TimePoint deadline)
@@ -44,6 +49,8 @@ void FakePort::loseDevice(const QString &reason)
 serial::PortResult FakePort::drain()
 {
     ++drains;
+    if (drainWaits && m_fault.ok && drainResult.ok)
+        m_clock.sleepUntil(serial::Clock::TimePoint(m_lineFree));
     return m_fault.ok ? drainResult : m_fault;
 }
 
@@ -58,7 +65,8 @@ serial::PortResult FakePort::write(const QByteArray &bytes)
     for (char byte : bytes) {
         if (refuseWritesAfter >= 0 && static_cast<int>(written.size()) >= refuseWritesAfter)
             return serial::PortResult::failure(QStringLiteral("Input/output error"));
-        written.emplace_back(m_clock.elapsed(), byte);
+        written.emplace_back(m_clock.sinceStart(), byte);
+        m_lineFree = std::max(m_lineFree, m_clock.sinceStart()) + serial::characterTime(m_settings);
     }
     return serial::PortResult::success();
 }
@@ -80,12 +88,21 @@ std::string FakePort::wire() const
 
 std::string FakePort::schedule() const
 {
+    using namespace std::chrono;
+    const auto perCharacter = serial::characterTime(m_settings);
     std::string log;
-    std::chrono::milliseconds last{0};
+    nanoseconds lineFree{0};
     for (const auto &[at, byte] : written) {
-        if (at != last)
-            log += "<" + std::to_string((at - last).count()) + ">";
-        last = at;
+        const auto quiet = at - std::min(at, lineFree);
+        if (quiet % milliseconds(1) == nanoseconds(0)) {
+            if (quiet > nanoseconds(0))
+                log += "<" + std::to_string(duration_cast<milliseconds>(quiet).count()) + ">";
+        } else {
+            char text[32];
+            std::snprintf(text, sizeof text, "<%.3f>", duration<double, std::milli>(quiet).count());
+            log += text;
+        }
+        lineFree = std::max(at, lineFree) + perCharacter;
         log += byte;
     }
     return log;

@@ -18,14 +18,17 @@ public:
     void sleepUntil(TimePoint deadline) override;
 
     std::chrono::milliseconds elapsed() const;
+    std::chrono::nanoseconds sinceStart() const { return m_now.time_since_epoch(); }
 
 private:
     TimePoint m_now{};
 };
 
 // A port that records every byte with the fake clock's time and plays back what the board
-// "sends". Its schedule reads like a log: "<20>]c<20>]402014" is a 20 ms pause, "]c", another
-// 20 ms pause, then "]402014".
+// "sends". Its schedule is the line as the board sees it, each byte taking its time at the
+// port's settings and following the one before it: "<20>]c<20>]402014" is 20 ms of quiet,
+// "]c", another 20 ms of quiet, then "]402014". Its drain returns at once, as a
+// pseudo-terminal's does, unless `drainWaits` asks it to wait for the line as a UART's does.
 class FakePort final : public serial::Port
 {
 public:
@@ -60,8 +63,9 @@ public:
     int refuseWritesAfter = -1; // bytes accepted before the port refuses; -1 never
     serial::PortResult drainResult = serial::PortResult::success();
     std::function<void()> onWrite; // runs at every write, to look at the window meanwhile
+    bool drainWaits = false;
     // What the test reads.
-    std::vector<std::pair<std::chrono::milliseconds, char>> written;
+    std::vector<std::pair<std::chrono::nanoseconds, char>> written; // handed over when
     std::vector<QString> openedWith; // "settings @ number" of every successful open
     int closes = 0;
     int drains = 0;
@@ -72,6 +76,7 @@ private:
     QString m_settings;
     bool m_open = false;
     serial::PortResult m_fault;
+    std::chrono::nanoseconds m_lineFree{0};
 };
 
 } // namespace testing_support
