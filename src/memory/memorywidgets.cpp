@@ -4,6 +4,7 @@
 #include "protocol/memoryframes.h"
 #include "ui/commandlink.h"
 #include "ui/focusloss.h"
+#include "ui/longlines.h"
 #include "ui/messages.h"
 
 #include <QClipboard>
@@ -51,30 +52,20 @@ protected:
     }
 };
 
-// The text with every line break as `lineEnd`. The raw text keeps every character
-// (toPlainText would turn a no-break space into a blank).
-QString withLineEnds(const QPlainTextEdit *memo, const QString &lineEnd)
-{
-    QString raw = memo->document()->toRawText();
-    raw.replace(QChar::ParagraphSeparator, lineEnd);
-    raw.replace(QChar::LineSeparator, lineEnd);
-    return raw;
-}
-
 } // namespace
 
 QString memoText(const QPlainTextEdit *memo)
 {
-    return withLineEnds(memo, crLf);
+    return ui::joinedText(memo, crLf);
 }
 
 void setMemoText(QPlainTextEdit *memo, const QString &text)
 {
-    QString plain = text;
-    plain.replace(crLf, QStringLiteral("\n"));
     // Setting the same text again is no change: it must not enable a page's "&Write".
-    if (plain != withLineEnds(memo, QStringLiteral("\n")))
-        memo->setPlainText(plain);
+    QString withCrLf = text;
+    withCrLf.replace(crLf, QStringLiteral("\n")).replace(QStringLiteral("\n"), crLf);
+    if (!ui::holdsText(memo, withCrLf))
+        ui::setTextInPieces(memo, text);
 }
 
 QPlainTextEdit *memoBox(const QObject &pages, const char *name)

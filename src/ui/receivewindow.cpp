@@ -1,16 +1,10 @@
 #include "ui/receivewindow.h"
 
+#include "ui/longlines.h"
+
 #include <QScrollBar>
-#include <QTextBlock>
-#include <QTextCursor>
 
 namespace ui {
-
-namespace {
-
-const QString crLf = QStringLiteral("\r\n");
-
-} // namespace
 
 ReceiveWindow::ReceiveWindow(QWidget *parent)
     : QPlainTextEdit(parent)
@@ -23,38 +17,28 @@ ReceiveWindow::ReceiveWindow(QWidget *parent)
 
 QString ReceiveWindow::text() const
 {
-    // The raw text keeps every received character (toPlainText would turn a no-break
-    // space into a blank); blocks are joined by the paragraph separator.
-    QString raw = document()->toRawText();
-    raw.replace(QChar::ParagraphSeparator, crLf);
-    return raw;
+    return joinedText(this, QStringLiteral("\r\n"));
 }
 
 void ReceiveWindow::setText(const QString &text)
 {
-    QString plain = text;
-    plain.replace(crLf, QStringLiteral("\n"));
-    setPlainText(plain);
+    setTextInPieces(this, text);
 }
 
 bool ReceiveWindow::holds(const QString &text) const
 {
-    // Cheap before exact: the poll asks this on every tick.
-    return document()->characterCount() - 1 == text.size() - text.count(crLf)
-           && this->text() == text;
+    return holdsText(this, text);
 }
 
 void ReceiveWindow::appendReceived(const QByteArray &bytes)
 {
     QString chunk = QString::fromLatin1(bytes);
-    chunk.replace(crLf, QStringLiteral("\n"));
+    chunk.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QScrollBar *vertical = verticalScrollBar();
     QScrollBar *horizontal = horizontalScrollBar();
     const int top = vertical->value();
     const int left = horizontal->value();
-    QTextCursor end(document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(chunk);
+    appendInPieces(this, chunk);
     vertical->setValue(top);
     horizontal->setValue(left);
 }

@@ -5,6 +5,7 @@
 #include "app/mainfixture.h"
 #include "app/pagefront.h"
 #include "fuzz/framegrammar.h"
+#include "memory/memorywidgets.h"
 #include "ui/layouttable.h"
 
 #include <QAbstractButton>
@@ -229,7 +230,8 @@ protected:
             EXPECT_TRUE(framegrammar::isWellFormed(wire, rule->letters)) << wire;
             EXPECT_EQ(wire, trailingBlanksCut(frameShown().toStdString()));
             if (*rule->tail) {
-                EXPECT_TRUE(frameShown().endsWith(find<QPlainTextEdit>(rule->tail)->toPlainText()));
+                EXPECT_TRUE(
+                        frameShown().endsWith(memory::memoText(find<QPlainTextEdit>(rule->tail))));
             }
             return;
         }

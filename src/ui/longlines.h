@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+class QPlainTextEdit;
+
+namespace ui {
+
+// Qt lays out a whole paragraph again on every change to it, so one line of megabytes (a board
+// may send that without a line break) would freeze a text box for minutes. These keep such a
+// line in pieces of a bounded length, each piece after the first a block marked as carrying on
+// the line before it, and read the text back whole. Typing into a box keeps the marks right:
+// a block that is split or joined keeps whether its start carries on a line.
+
+// Appends `text`, whose line ends are "\n", at the end of the box's document.
+void appendInPieces(QPlainTextEdit *box, QStringView text);
+
+// Replaces the box's text; its line ends are "\n" or CR LF.
+void setTextInPieces(QPlainTextEdit *box, const QString &text);
+
+// The box's text with every line end as `lineEnd` and the pieces of each line joined again.
+// Every character is kept as it is (a no-break space stays one).
+QString joinedText(const QPlainTextEdit *box, const QString &lineEnd);
+
+// Whether the box holds exactly `text` (line ends CR LF); cheap when the sizes differ.
+bool holdsText(const QPlainTextEdit *box, const QString &text);
+
+} // namespace ui
