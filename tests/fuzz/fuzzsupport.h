@@ -3,6 +3,7 @@
 // What every frame-builder target asserts: a refusal sends nothing and says why, an accepted
 // frame is well-formed.
 #include "fuzz/framegrammar.h"
+#include "protocol/numbers.h"
 #include "protocol/refusal.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -12,6 +13,12 @@
 #include <string_view>
 
 namespace fuzzsupport {
+
+// Whether a box holding `text` can be encoded at all.
+inline bool whole(const std::string &text)
+{
+    return protocol::wholeNumber(text).has_value();
+}
 
 inline void require(bool holds)
 {

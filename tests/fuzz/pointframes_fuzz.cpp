@@ -15,11 +15,7 @@ namespace {
 using fuzzsupport::boxText;
 using fuzzsupport::require;
 using fuzzsupport::requireSound;
-
-bool whole(const std::string &text)
-{
-    return protocol::wholeNumber(text).has_value();
-}
+using fuzzsupport::whole;
 
 void point(FuzzedDataProvider &data)
 {

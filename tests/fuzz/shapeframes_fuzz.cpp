@@ -2,7 +2,6 @@
 // nothing, each frame is well-formed, and a frame is refused exactly when a box it encodes
 // holds no whole number from 0 up.
 #include "fuzz/fuzzsupport.h"
-#include "protocol/numbers.h"
 #include "protocol/shapeframes.h"
 
 #include <cstddef>
@@ -13,11 +12,7 @@ namespace {
 using fuzzsupport::boxText;
 using fuzzsupport::require;
 using fuzzsupport::requireSound;
-
-bool whole(const std::string &text)
-{
-    return protocol::wholeNumber(text).has_value();
-}
+using fuzzsupport::whole;
 
 void shape(FuzzedDataProvider &data)
 {
