@@ -1,4 +1,4 @@
-#include "pages/chartpages.h"
+#include "pages/pageattach.h"
 
 #include "pages/pagecontrols.h"
 #include "protocol/shapeframes.h"

@@ -1,9 +1,7 @@
 #include "pages/drawingpages.h"
 
-#include "pages/chartpages.h"
 #include "pages/fieldchecks.h"
-#include "pages/pointpages.h"
-#include "pages/rectanglepages.h"
+#include "pages/pageattach.h"
 #include "pages/shapepage.h"
 #include "ui/commandlink.h"
 #include "ui/messages.h"

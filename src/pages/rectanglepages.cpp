@@ -1,4 +1,4 @@
-#include "pages/rectanglepages.h"
+#include "pages/pageattach.h"
 
 #include "pages/pagecontrols.h"
 #include "protocol/shapeframes.h"

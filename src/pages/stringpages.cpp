@@ -1,4 +1,4 @@
-#include "pages/pointpages.h"
+#include "pages/pageattach.h"
 
 #include "pages/pagecontrols.h"
 #include "protocol/stringframes.h"
