@@ -1,6 +1,7 @@
 #include "protocol/hextext.h"
 
 #include "protocol/frames.h"
+#include "protocol/hexbytes.h"
 
 namespace protocol {
 
@@ -9,11 +10,6 @@ namespace {
 bool isLayout(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-bool isHexDigit(char c)
-{
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
 // An odd text leaves one digit for its last group; the pages refuse such text first.
@@ -37,7 +33,7 @@ std::optional<std::string> cleanHexText(std::string_view text)
     for (const char c : text) {
         if (isLayout(c))
             continue;
-        if (!isHexDigit(c))
+        if (!hexDigitValue(c))
             return std::nullopt;
         digits += c;
     }
