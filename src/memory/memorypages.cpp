@@ -1,11 +1,11 @@
 #include "memory/memorypages.h"
 
-#include "memory/displaycapture.h"
-#include "memory/eepromfiles.h"
-#include "memory/eepromreadpage.h"
-#include "memory/eepromwritepage.h"
-#include "memory/lcdpage.h"
-#include "memory/pictureloader.h"
+#include "memory/display/displaycapture.h"
+#include "memory/display/lcdpage.h"
+#include "memory/display/pictureloader.h"
+#include "memory/eeprom/eepromfiles.h"
+#include "memory/eeprom/eepromreadpage.h"
+#include "memory/eeprom/eepromwritepage.h"
 #include "ui/pagetabs.h"
 
 namespace memory {

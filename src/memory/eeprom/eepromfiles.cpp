@@ -1,8 +1,8 @@
-#include "memory/eepromfiles.h"
+#include "memory/eeprom/eepromfiles.h"
 
+#include "memory/eeprom/filetexts.h"
 #include "memory/memorytexts.h"
 #include "memory/memorywidgets.h"
-#include "memory/tooltexts.h"
 #include "protocol/hexbytes.h"
 #include "protocol/intelhex.h"
 #include "protocol/memoryframes.h"

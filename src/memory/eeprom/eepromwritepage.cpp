@@ -1,4 +1,4 @@
-#include "memory/eepromwritepage.h"
+#include "memory/eeprom/eepromwritepage.h"
 
 #include "memory/memorytexts.h"
 #include "memory/memorywidgets.h"

@@ -1,4 +1,4 @@
-#include "memory/lcdpage.h"
+#include "memory/display/lcdpage.h"
 
 #include "memory/memorytexts.h"
 #include "memory/memorywidgets.h"

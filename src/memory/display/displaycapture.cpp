@@ -1,8 +1,8 @@
-#include "memory/displaycapture.h"
+#include "memory/display/displaycapture.h"
 
-#include "memory/capturewindow.h"
+#include "memory/display/capturewindow.h"
+#include "memory/display/displaytexts.h"
 #include "memory/memorywidgets.h"
-#include "memory/tooltexts.h"
 #include "protocol/hexbytes.h"
 #include "protocol/memoryframes.h"
 #include "protocol/monochrome.h"

@@ -1,4 +1,4 @@
-#include "memory/eepromreadpage.h"
+#include "memory/eeprom/eepromreadpage.h"
 
 #include "memory/memorywidgets.h"
 #include "protocol/memoryframes.h"

@@ -1,9 +1,9 @@
-#include "memory/pictureloader.h"
+#include "memory/display/pictureloader.h"
 
-#include "memory/displayimages.h"
+#include "memory/display/displayimages.h"
+#include "memory/display/displaytexts.h"
+#include "memory/display/picturedialog.h"
 #include "memory/memorywidgets.h"
-#include "memory/picturedialog.h"
-#include "memory/tooltexts.h"
 #include "protocol/hexbytes.h"
 #include "protocol/numbers.h"
 #include "protocol/refusal.h"
