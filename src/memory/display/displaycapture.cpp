@@ -2,7 +2,6 @@
 
 #include "memory/display/capturewindow.h"
 #include "memory/display/displaytexts.h"
-#include "memory/memorywidgets.h"
 #include "protocol/hexbytes.h"
 #include "protocol/memoryframes.h"
 #include "protocol/monochrome.h"
@@ -53,12 +52,12 @@ std::variant<std::monostate, std::string, Refused> answerIn(std::string_view tex
 
 } // namespace
 
-DisplayCapture::DisplayCapture(const QObject &pages, ui::CommandLink &link, ui::Messages &messages,
+DisplayCapture::DisplayCapture(QPushButton *button, ui::CommandLink &link, ui::Messages &messages,
                                QObject *parent)
     : QObject(parent)
     , m_link(link)
     , m_messages(messages)
-    , m_button(control<QPushButton>(pages, "cmdlcdcapture"))
+    , m_button(button)
 {
     m_poll.setInterval(50);
     connect(&m_poll, &QTimer::timeout, this, &DisplayCapture::watch);
@@ -69,8 +68,7 @@ void DisplayCapture::capture()
 {
     if (!m_link.guardOpen())
         return;
-    const protocol::Encoded frame
-            = protocol::lcdReadFrame({{"X1", "0"}, {"X2", "127"}, {"Y1", "0"}, {"Y2", "7"}});
+    const protocol::Encoded frame = protocol::lcdReadFrame({protocol::wholeDisplay, {}});
     m_before = m_link.receivedText();
     m_seen = m_before.size();
     m_link.send(QString::fromStdString(frame.frame));
@@ -115,9 +113,10 @@ void DisplayCapture::finish()
 void DisplayCapture::show(const std::vector<std::uint8_t> &bytes)
 {
     const std::optional<protocol::Bitmap> display
-            = protocol::unpackDisplayBytes(bytes, protocol::DisplayBlock{});
+            = protocol::unpackDisplayBytes(bytes, protocol::wholeDisplay);
     if (!display) {
-        m_messages.show(tooltext::notWholeDisplay.arg(bytes.size()));
+        m_messages.show(
+                tooltext::notWholeDisplay.arg(bytes.size()).arg(protocol::wholeDisplay.bytes()));
         return;
     }
     if (!m_window)

@@ -3,21 +3,13 @@
 #include "memory/display/displayimages.h"
 #include "memory/display/displaytexts.h"
 #include "memory/display/picturedialog.h"
-#include "memory/memorywidgets.h"
 #include "protocol/hexbytes.h"
-#include "protocol/numbers.h"
-#include "protocol/refusal.h"
 #include "ui/messages.h"
 
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-
-#include <algorithm>
-#include <array>
 
 namespace memory {
 
@@ -40,58 +32,39 @@ askInDialog(QWidget *parent, const protocol::GreyImage &picture, int width, int 
     return dialog.options();
 }
 
-// A corner as the page's boxes write it: three digits for X, two for Y, as the defaults are,
-// so that the page's text comparison of the corners agrees with their numbers.
-QString cornerText(int value, int width)
-{
-    return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0'));
-}
-
 } // namespace
 
-PictureLoader::PictureLoader(const QObject &pages, ui::Messages &messages, QObject *parent)
+PictureLoader::PictureLoader(QPushButton *button, Corners corners, ui::Messages &messages,
+                             QObject *parent)
     : QObject(parent)
     , m_messages(messages)
-    , m_button(control<QPushButton>(pages, "cmdlcdpicture"))
-    , m_x1(control<QLineEdit>(pages, "txtlcdx1"))
-    , m_x2(control<QLineEdit>(pages, "txtlcdx2"))
-    , m_y1(control<QLineEdit>(pages, "txtlcdy1"))
-    , m_y2(control<QLineEdit>(pages, "txtlcdy2"))
-    , m_bytes(control<QPlainTextEdit>(pages, "txtlcd"))
-    , m_reformat(control<QPushButton>(pages, "cmdlcdfmt"))
+    , m_button(button)
+    , m_corners(std::move(corners))
     , m_askPath(openFileAsker(tr("Load picture"), imageFilter()))
     , m_askOptions(askInDialog)
 {
     connect(m_button, &QPushButton::clicked, this, &PictureLoader::load);
 }
 
-std::optional<protocol::DisplayBlock> PictureLoader::block()
+std::optional<protocol::DisplayRect> PictureLoader::target()
 {
-    const std::array boxes{m_x1, m_x2, m_y1, m_y2};
-    std::array<int, 4> corner{};
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-        const auto number = protocol::wholeNumber(boxes[i]->text().toStdString());
-        if (!number) {
-            m_messages.show(QString::fromStdString(
-                    protocol::needsWholeNumber(boxes[i]->accessibleName().toStdString())));
-            return std::nullopt;
-        }
-        // Anything past the display is refused below, whatever its size.
-        corner[i] = static_cast<int>(std::min<std::uint32_t>(*number, 1000));
+    const protocol::CornerReading corners = m_corners();
+    if (!corners.ok()) {
+        m_messages.show(QString::fromStdString(corners.refusal));
+        return std::nullopt;
     }
-    if (corner == std::array<int, 4>{})
-        return protocol::DisplayBlock{};
-    const protocol::DisplayBlock chosen{corner[0], corner[1], corner[2], corner[3]};
-    if (const std::string refusal = protocol::blockRefusal(chosen); !refusal.empty()) {
+    if (corners.rect == protocol::DisplayRect{0, 0, 0, 0}) // the page's defaults
+        return protocol::wholeDisplay;
+    if (const std::string refusal = protocol::displayRefusal(corners.rect); !refusal.empty()) {
         m_messages.show(QString::fromStdString(refusal));
         return std::nullopt;
     }
-    return chosen;
+    return corners.rect;
 }
 
 void PictureLoader::load()
 {
-    const auto target = block();
+    const auto target = this->target();
     if (!target)
         return;
     QWidget *owner = m_button->window();
@@ -109,14 +82,8 @@ void PictureLoader::load()
         return;
     const protocol::Bitmap pixels
             = protocol::toBitmap(grey, target->width(), target->height(), *options);
-    m_x1->setText(cornerText(target->x1, 3));
-    m_x2->setText(cornerText(target->x2, 3));
-    m_y1->setText(cornerText(target->page1, 2));
-    m_y2->setText(cornerText(target->page2, 2));
-    setMemoText(m_bytes, QString::fromStdString(
+    emit loaded(*target, QString::fromStdString(
                                  protocol::hexPairs(protocol::packDisplayBytes(pixels, *target))));
-    // New text to reformat, as after "&Paste".
-    m_reformat->setEnabled(true);
 }
 
 } // namespace memory

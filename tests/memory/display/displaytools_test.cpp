@@ -79,7 +79,7 @@ TEST_F(DisplayToolRefusals, APictureGoesOnlyIntoARectangleOnTheDisplay)
              "The rectangle must lie on the display: X from 0 to 127, Y from 0 to 7"},
             {"0", "5000", "0", "7",
              "The rectangle must lie on the display: X from 0 to 127, Y from 0 to 7"},
-            {"0", "127", "3", "2", "X1 and Y1 must not lie beyond X2 and Y2"},
+            {"0", "127", "3", "2", "Entry Error! Check X1,Y1 and X2,Y2 values"},
     };
     int asked = 0;
     tabs.findChild<memory::PictureLoader *>()->setPathAsker([&](QWidget *) {
