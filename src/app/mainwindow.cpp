@@ -13,6 +13,8 @@
 #include "ui/messages.h"
 #include "ui/pagetabs.h"
 #include "ui/portstatuslabel.h"
+#include "ui/receivelog.h"
+#include "ui/receivetools.h"
 #include "ui/receivewindow.h"
 #include "ui/secondarywindows.h"
 #include "ui/terminalline.h"
@@ -189,7 +191,9 @@ QWidget *Main::buildIoPort()
                               * 2);
     grid->addWidget(m_toggle, 0, 0);
     grid->addWidget(m_status, 0, 1);
-    grid->addWidget(label("Label6", text::forBrevik, group), 1, 0, 1, 2);
+    m_logIndicator = new ui::LogIndicator(group);
+    grid->addWidget(m_logIndicator, 0, 2);
+    grid->addWidget(label("Label6", text::forBrevik, group), 1, 0, 1, 3);
     return group;
 }
 
@@ -226,6 +230,9 @@ QWidget *Main::buildTerminal()
     m_transmitActive = label("lblXmit", text::transmitActive, group);
     m_receive = new ui::ReceiveWindow(group);
     m_receive->setFixedHeight(m_receive->fontMetrics().lineSpacing() * 6 + 10);
+    m_receiveTools = new ui::ReceiveTools(m_receive, m_messages);
+    connect(m_receiveTools->log(), &ui::ReceiveLog::switched, m_logIndicator,
+            &ui::LogIndicator::showPath);
     auto *copy = button("Command7", text::copy, group);
     connect(copy, &QPushButton::clicked, this,
             [this] { ui::copyToClipboard(m_receive->text(), m_messages); });
@@ -452,6 +459,7 @@ void Main::pollReceived()
     if (!m_held.isEmpty())
         received.prepend(std::exchange(m_held, {}));
     if (!received.isEmpty()) {
+        m_receiveTools->takeBytes(received);
         if (m_receive->holds(text::waiting))
             m_receive->setText({});
         m_receive->appendReceived(

@@ -61,7 +61,8 @@ EepromSaver::EepromSaver(const QObject &pages, ui::Messages &messages, QObject *
     , m_end(control<QLabel>(pages, "readeep"))
     , m_result(control<QPlainTextEdit>(pages, "txteread"))
     , m_button(control<QPushButton>(pages, "cmdesave"))
-    , m_askPath(saveFileAsker(tr("Save EEPROM bytes"), QStringLiteral("eeprom.hex"), fileFilter))
+    , m_askPath(
+              ui::saveFileAsker(tr("Save EEPROM bytes"), QStringLiteral("eeprom.hex"), fileFilter))
 {
     // Connected after the page's own "&Read": a read it sent has just put up "CLICK HERE".
     connect(control<QPushButton>(pages, "cmderead"), &QPushButton::clicked, this, [this] {
@@ -113,7 +114,7 @@ EepromOpener::EepromOpener(const QObject &pages, ui::Messages &messages, QObject
     , m_start(control<QLineEdit>(pages, "txtewaddr"))
     , m_bytes(control<QPlainTextEdit>(pages, "txtewrite"))
     , m_button(control<QPushButton>(pages, "cmdeopen"))
-    , m_askPath(openFileAsker(tr("Open EEPROM bytes"), fileFilter))
+    , m_askPath(ui::openFileAsker(tr("Open EEPROM bytes"), fileFilter))
 {
     connect(m_button, &QPushButton::clicked, this, &EepromOpener::open);
 }

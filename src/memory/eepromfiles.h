@@ -1,7 +1,7 @@
 #pragma once
 
-#include "memory/fileasker.h"
 #include "protocol/intelhex.h"
+#include "ui/fileasker.h"
 
 #include <QObject>
 
@@ -35,7 +35,7 @@ public:
     // Finds its button and the page's controls among `pages`.
     EepromSaver(const QObject &pages, ui::Messages &messages, QObject *parent);
 
-    void setPathAsker(FileAsker asker) { m_askPath = std::move(asker); }
+    void setPathAsker(ui::FileAsker asker) { m_askPath = std::move(asker); }
 
 private:
     void save();
@@ -45,7 +45,7 @@ private:
     QLabel *m_end;
     QPlainTextEdit *m_result;
     QPushButton *m_button;
-    FileAsker m_askPath;
+    ui::FileAsker m_askPath;
     // Of the last read sent.
     std::uint32_t m_readStart = 0;
     std::optional<std::uint32_t> m_readCount;
@@ -61,7 +61,7 @@ public:
     // Finds its button and the page's controls among `pages`.
     EepromOpener(const QObject &pages, ui::Messages &messages, QObject *parent);
 
-    void setPathAsker(FileAsker asker) { m_askPath = std::move(asker); }
+    void setPathAsker(ui::FileAsker asker) { m_askPath = std::move(asker); }
 
 private:
     void open();
@@ -77,7 +77,7 @@ private:
     QLineEdit *m_start;
     QPlainTextEdit *m_bytes;
     QPushButton *m_button;
-    FileAsker m_askPath;
+    ui::FileAsker m_askPath;
 };
 
 } // namespace memory

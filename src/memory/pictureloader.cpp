@@ -59,7 +59,7 @@ PictureLoader::PictureLoader(const QObject &pages, ui::Messages &messages, QObje
     , m_y2(control<QLineEdit>(pages, "txtlcdy2"))
     , m_bytes(control<QPlainTextEdit>(pages, "txtlcd"))
     , m_reformat(control<QPushButton>(pages, "cmdlcdfmt"))
-    , m_askPath(openFileAsker(tr("Load picture"), imageFilter()))
+    , m_askPath(ui::openFileAsker(tr("Load picture"), imageFilter()))
     , m_askOptions(askInDialog)
 {
     connect(m_button, &QPushButton::clicked, this, &PictureLoader::load);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "memory/fileasker.h"
 #include "protocol/monochrome.h"
+#include "ui/fileasker.h"
 
 #include <QObject>
 
@@ -34,7 +34,7 @@ public:
     // Finds its button and the page's controls among `pages`.
     PictureLoader(const QObject &pages, ui::Messages &messages, QObject *parent);
 
-    void setPathAsker(FileAsker asker) { m_askPath = std::move(asker); }
+    void setPathAsker(ui::FileAsker asker) { m_askPath = std::move(asker); }
     void setOptionsAsker(OptionsAsker asker) { m_askOptions = std::move(asker); }
 
 private:
@@ -49,7 +49,7 @@ private:
     QLineEdit *m_y2;
     QPlainTextEdit *m_bytes;
     QPushButton *m_reformat;
-    FileAsker m_askPath;
+    ui::FileAsker m_askPath;
     OptionsAsker m_askOptions;
 };
 
