@@ -191,9 +191,10 @@ QWidget *Main::buildIoPort()
                               * 2);
     grid->addWidget(m_toggle, 0, 0);
     grid->addWidget(m_status, 0, 1);
+    grid->addWidget(label("Label6", text::forBrevik, group), 1, 0, 1, 2);
+    // Under the port status, in the room the caption beside it leaves: no control moves.
     m_logIndicator = new ui::LogIndicator(group);
-    grid->addWidget(m_logIndicator, 0, 2);
-    grid->addWidget(label("Label6", text::forBrevik, group), 1, 0, 1, 3);
+    grid->addWidget(m_logIndicator, 1, 1, Qt::AlignRight);
     return group;
 }
 

@@ -50,9 +50,9 @@ LogIndicator::LogIndicator(QWidget *parent)
     : QLabel(receivetext::logging, parent)
 {
     setObjectName(QStringLiteral("logIndicator"));
-    QSizePolicy policy = sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    setSizePolicy(policy);
+    QFont bold = font();
+    bold.setBold(true);
+    setFont(bold);
     hide();
 }
 

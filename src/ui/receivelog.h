@@ -34,8 +34,7 @@ private:
     QFile m_file;
 };
 
-// Beside the port status: "Logging" while a log is on, its file in the tool tip. Hidden, it
-// keeps its room, so the window does not jump.
+// "Logging" while a log is on, its file in the tool tip; nothing otherwise.
 class LogIndicator : public QLabel
 {
     Q_OBJECT
