@@ -14,7 +14,7 @@ struct NumberedLine
     bool operator==(const NumberedLine &) const = default;
 };
 
-// The lines of a text that hold more than blanks, without their line ends (LF or CR LF) and
+// The lines of a text that hold more than blanks, without their line ends (LF, CR LF or CR) and
 // the spaces and tabs around them. They point into the text.
 std::vector<NumberedLine> nonBlankLines(std::string_view text);
 
