@@ -1,5 +1,6 @@
 #include "memory/pictureloader.h"
 
+#include "memory/chosenfile.h"
 #include "memory/displayimages.h"
 #include "memory/memorywidgets.h"
 #include "memory/picturedialog.h"
@@ -9,6 +10,7 @@
 #include "protocol/refusal.h"
 #include "ui/messages.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
@@ -38,6 +40,43 @@ askInDialog(QWidget *parent, const protocol::GreyImage &picture, int width, int 
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.options();
+}
+
+// Eight picture pixels a display pixel across the whole display: plenty for every display
+// pixel to be an even average of the picture under it.
+constexpr int displayNeeds = 1024;
+
+struct ReadPicture
+{
+    QImage image;
+    QString refusal;
+};
+
+// A picture too large for Qt's image memory (a phone photo of 48 megapixels needs 192 MB) is
+// read at the size the display needs, scaled while it is decoded where the format allows it
+// (JPEG does). Any other keeps every pixel, so that "Original size" shows it one for one.
+ReadPicture readPicture(const QString &path)
+{
+    QFile file(path);
+    QString refusal;
+    if (!openChosenFile(file, refusal))
+        return {{}, refusal};
+    QImageReader reader(&file);
+    reader.setAutoTransform(true); // a photo turned as the camera was held
+    const QSize size = reader.size();
+    const qint64 bytes = qint64(size.width()) * size.height() * 4;
+    const qint64 limit = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+    const bool tooLarge = limit > 0 && bytes > limit;
+    if (tooLarge)
+        reader.setScaledSize(size.scaled(displayNeeds, displayNeeds, Qt::KeepAspectRatio));
+    const QImage image = reader.read();
+    if (!image.isNull())
+        return {image, {}};
+    const QString name = QFileInfo(path).fileName();
+    // A format that cannot scale while it decodes needs all of it in memory first.
+    if (tooLarge)
+        return {{}, tooltext::pictureTooLarge.arg(name).arg(size.width()).arg(size.height())};
+    return {{}, tooltext::pictureUnreadable.arg(name)};
 }
 
 // A corner as the page's boxes write it: three digits for X, two for Y, as the defaults are,
@@ -72,8 +111,9 @@ std::optional<protocol::DisplayBlock> PictureLoader::block()
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         const auto number = protocol::wholeNumber(boxes[i]->text().toStdString());
         if (!number) {
-            m_messages.show(QString::fromStdString(
-                    protocol::needsWholeNumber(boxes[i]->accessibleName().toStdString())));
+            const std::string label = boxes[i]->accessibleName().toStdString();
+            const std::string text = boxes[i]->text().toStdString();
+            m_messages.show(QString::fromStdString(protocol::wholeNumberRefusal({label, text})));
             return std::nullopt;
         }
         // Anything past the display is refused below, whatever its size.
@@ -98,12 +138,12 @@ void PictureLoader::load()
     const QString path = m_askPath(owner);
     if (path.isEmpty())
         return;
-    const QImage picture(path);
-    if (picture.isNull()) {
-        m_messages.show(tooltext::pictureUnreadable.arg(QFileInfo(path).fileName()));
+    const ReadPicture picture = readPicture(path);
+    if (picture.image.isNull()) {
+        m_messages.show(picture.refusal);
         return;
     }
-    const protocol::GreyImage grey = greyImage(picture);
+    const protocol::GreyImage grey = greyImage(picture.image);
     const auto options = m_askOptions(owner, grey, target->width(), target->height());
     if (!options)
         return;

@@ -16,6 +16,10 @@ inline const QString imageNotSaved = QStringLiteral("The image could not be save
 
 // %1: the file.
 inline const QString pictureUnreadable = QStringLiteral("%1 could not be read as a picture.");
+// %1: the file, %2 x %3: its pixels.
+inline const QString pictureTooLarge
+        = QStringLiteral("%1 is a picture of %2 x %3 pixels, too large to be read here: a "
+                         "smaller copy of it can be loaded.");
 
 inline const QString nothingToSave
         = QStringLiteral("There are no bytes to save: read the EEPROM first.");
@@ -26,6 +30,13 @@ inline const QString readIncomplete
 // %1: the file, %2: the reason.
 inline const QString fileNotWritten = QStringLiteral("%1 could not be written: %2");
 inline const QString fileNotRead = QStringLiteral("%1 could not be read: %2");
+// %1: the path, %2: what it is ("a pipe", "a device", "a folder").
+inline const QString notAFile
+        = QStringLiteral("%1 is %2, not a file, so it was not read. Nothing was changed.");
+// %1: the file, %2: the largest size in MiB.
+inline const QString hexFileTooLarge
+        = QStringLiteral("%1 holds more than %2 MiB, far more than an Intel HEX file of the "
+                         "EEPROMs can need. Nothing was changed.");
 // %1: the file.
 inline const QString fileEmpty = QStringLiteral("%1 holds no bytes.");
 // %1: the file, %2: the EEPROM, %3: bytes, %4: first address, %5: its last address.
