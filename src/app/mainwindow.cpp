@@ -14,6 +14,7 @@
 #include "ui/pagetabs.h"
 #include "ui/portstatuslabel.h"
 #include "ui/receivewindow.h"
+#include "ui/screenfit.h"
 #include "ui/secondarywindows.h"
 #include "ui/terminalline.h"
 
@@ -116,7 +117,8 @@ Main::Main(serial::Port &port, ui::Messages &messages, serial::Clock *clock, QWi
     side->addWidget(exit);
     side->addStretch();
 
-    auto *layout = new QGridLayout(this);
+    auto *form = new QWidget(this);
+    auto *layout = new QGridLayout(form);
     layout->addWidget(m_pages, 0, 0);
     layout->addLayout(side, 0, 1);
     layout->addWidget(buildTerminal(), 1, 0, 1, 2);
@@ -126,6 +128,7 @@ Main::Main(serial::Port &port, ui::Messages &messages, serial::Clock *clock, QWi
     // Four whole rows of settings, however large the font.
     m_settingsList->setFixedHeight(m_settingsList->sizeHintForRow(0) * 4
                                    + 2 * m_settingsList->frameWidth());
+    new ui::ScreenFit(this, form);
 }
 
 Main::~Main() = default;
