@@ -6,7 +6,11 @@
 #include "memory/eepromwritepage.h"
 #include "memory/lcdpage.h"
 #include "memory/pictureloader.h"
+#include "memory/textwriter.h"
+#include "ui/controls.h"
 #include "ui/pagetabs.h"
+
+#include <QPushButton>
 
 namespace memory {
 
@@ -18,7 +22,8 @@ MemoryPages::MemoryPages(ui::PageTabs &tabs, ui::CommandLink &link, ui::Messages
     new LcdPage(tabs, link, messages, this);
     // Beyond the pages' own buttons: the display as a picture and the EEPROMs as files.
     new DisplayCapture(tabs, link, messages, this);
-    new PictureLoader(tabs, messages, this);
+    auto *pictures = new PictureLoader(tabs, messages, this);
+    new TextWriter(ui::control<QPushButton>(tabs, "cmdlcdtext"), *pictures, this);
     new EepromSaver(tabs, messages, this);
     new EepromOpener(tabs, messages, this);
 }

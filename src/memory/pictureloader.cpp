@@ -91,30 +91,37 @@ std::optional<protocol::DisplayBlock> PictureLoader::block()
 
 void PictureLoader::load()
 {
+    loadFrom([this](QWidget *owner, int width, int height) -> std::optional<protocol::Bitmap> {
+        const QString path = m_askPath(owner);
+        if (path.isEmpty())
+            return std::nullopt;
+        const QImage picture(path);
+        if (picture.isNull()) {
+            m_messages.show(tooltext::pictureUnreadable.arg(QFileInfo(path).fileName()));
+            return std::nullopt;
+        }
+        const protocol::GreyImage grey = greyImage(picture);
+        const auto options = m_askOptions(owner, grey, width, height);
+        if (!options)
+            return std::nullopt;
+        return protocol::toBitmap(grey, width, height, *options);
+    });
+}
+
+void PictureLoader::loadFrom(const PixelsAsker &ask)
+{
     const auto target = block();
     if (!target)
         return;
-    QWidget *owner = m_button->window();
-    const QString path = m_askPath(owner);
-    if (path.isEmpty())
+    const auto pixels = ask(m_button->window(), target->width(), target->height());
+    if (!pixels)
         return;
-    const QImage picture(path);
-    if (picture.isNull()) {
-        m_messages.show(tooltext::pictureUnreadable.arg(QFileInfo(path).fileName()));
-        return;
-    }
-    const protocol::GreyImage grey = greyImage(picture);
-    const auto options = m_askOptions(owner, grey, target->width(), target->height());
-    if (!options)
-        return;
-    const protocol::Bitmap pixels
-            = protocol::toBitmap(grey, target->width(), target->height(), *options);
     m_x1->setText(cornerText(target->x1, 3));
     m_x2->setText(cornerText(target->x2, 3));
     m_y1->setText(cornerText(target->page1, 2));
     m_y2->setText(cornerText(target->page2, 2));
     setMemoText(m_bytes, QString::fromStdString(
-                                 protocol::hexPairs(protocol::packDisplayBytes(pixels, *target))));
+                                 protocol::hexPairs(protocol::packDisplayBytes(*pixels, *target))));
     // New text to reformat, as after "&Paste".
     m_reformat->setEnabled(true);
 }

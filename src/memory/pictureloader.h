@@ -30,12 +30,20 @@ public:
     // nothing when the person cancels.
     using OptionsAsker = std::function<std::optional<protocol::PictureOptions>(
             QWidget *parent, const protocol::GreyImage &picture, int width, int height)>;
+    // The pixels of a width x height rectangle from wherever they come; nothing when the
+    // person cancels or the source could not give them.
+    using PixelsAsker
+            = std::function<std::optional<protocol::Bitmap>(QWidget *owner, int width, int height)>;
 
     // Finds its button and the page's controls among `pages`.
     PictureLoader(const QObject &pages, ui::Messages &messages, QObject *parent);
 
     void setPathAsker(FileAsker asker) { m_askPath = std::move(asker); }
     void setOptionsAsker(OptionsAsker asker) { m_askOptions = std::move(asker); }
+
+    // The page's rectangle checked, then pixels of its size from `ask` into `txtlcd` and the
+    // corner boxes, as a loaded picture goes there.
+    void loadFrom(const PixelsAsker &ask);
 
 private:
     void load();
