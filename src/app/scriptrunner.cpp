@@ -2,7 +2,6 @@
 
 #include "app/options.h"
 #include "protocol/lineends.h"
-#include "protocol/textlines.h"
 #include "protocol/transmission.h"
 #include "serial/clock.h"
 #include "serial/port.h"
@@ -23,14 +22,6 @@ constexpr std::string_view refused = "Error:";
 constexpr std::chrono::milliseconds pollInterval{5};
 
 } // namespace
-
-std::vector<ScriptFrame> scriptFrames(std::string_view text)
-{
-    std::vector<ScriptFrame> frames;
-    for (const auto &line : protocol::nonBlankLines(text))
-        frames.push_back({static_cast<int>(line.number), std::string(line.text)});
-    return frames;
-}
 
 ReplyCheck checkReply(std::string_view received)
 {
@@ -72,10 +63,11 @@ int ScriptRunner::run(const std::vector<ScriptFrame> &frames, const Pacing &paci
             why += "\n" + opened.fix.toStdString();
         return stop(2, why);
     }
-    const std::string delay = std::to_string(pacing.delayMs);
     for (const ScriptFrame &frame : frames) {
         const std::string where = "line " + std::to_string(frame.line) + " (" + frame.frame + ")";
-        const auto plan = protocol::planTransmission(frame.frame, pacing.waitChar, delay);
+        const std::string delay = std::to_string(frame.delayMs.value_or(pacing.delayMs));
+        const auto plan = protocol::planTransmission(
+                frame.frame, frame.waitChar.value_or(pacing.waitChar), delay);
         if (plan.refusal != protocol::TransmitRefusal::None)
             return stop(2, where + " cannot be sent at a delay of " + delay + " ms");
         const auto sent = m_transmitter.transmit(plan.steps);
@@ -153,6 +145,11 @@ int runScript(const Options &options, std::ostream &out, std::ostream &err)
         script = file.readAll().toStdString();
     }
 
+    const protocol::FrameFile file = protocol::readFrameFile(script);
+    if (!file.refusal.empty()) {
+        err << "sketra: " << options.sendFile.toStdString() << ": " << file.refusal << '\n';
+        return 2;
+    }
     serial::PortMap ports = serial::PortMap::discover();
     for (auto it = options.ports.cbegin(); it != options.ports.cend(); ++it)
         ports.assign(it.key(), it.value());
@@ -161,8 +158,8 @@ int runScript(const Options &options, std::ostream &out, std::ostream &err)
     port.setSettings(options.settings);
     serial::SteadyClock clock;
     ScriptRunner runner(port, clock, out, err);
-    return runner.run(scriptFrames(script), {options.delayMs, options.waitChar.toStdString(),
-                                             std::chrono::milliseconds(options.timeoutMs)});
+    return runner.run(file.frames, {options.delayMs, options.waitChar.toStdString(),
+                                    std::chrono::milliseconds(options.timeoutMs)});
 }
 
 bool asksForScript(int argc, char *argv[])

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "protocol/framefile.h"
 #include "serial/transmitter.h"
 
 #include <chrono>
@@ -18,17 +19,8 @@ namespace app {
 
 struct Options;
 
-// One line of a script: its number in the file (from 1) and the frame it holds.
-struct ScriptFrame
-{
-    int line = 0;
-    std::string frame;
-
-    bool operator==(const ScriptFrame &) const = default;
-};
-
-// The non-blank lines of a script, without their line ends and the blanks around them.
-std::vector<ScriptFrame> scriptFrames(std::string_view text);
+// One frame of a script, with its line and the pacing the script's comments set for it.
+using ScriptFrame = protocol::FileFrame;
 
 // How far the board has answered a frame: the text it sent since the frame, looked at for the
 // board's "Ready:" or one whole error line, whichever comes first.
@@ -56,8 +48,9 @@ public:
     // to `err`.
     ScriptRunner(serial::Port &port, serial::Clock &clock, std::ostream &out, std::ostream &err);
 
-    // Opens the port, sends, closes. 0: every frame answered; 1: one refused or not answered
-    // in time, and nothing after it sent; 2: the port could not be opened or refused a write.
+    // Opens the port, sends, closes. A frame whose script set its own pacing is sent at that. 0:
+    // every frame answered; 1: one refused or not answered in time, and nothing after it sent; 2:
+    // the port could not be opened or refused a write.
     int run(const std::vector<ScriptFrame> &frames, const Pacing &pacing);
 
 private:

@@ -12,15 +12,6 @@ namespace {
 using app::ReplyCheck;
 using app::ScriptFrame;
 
-TEST(ScriptFrames, AreTheNonBlankLinesWithTheirNumbers)
-{
-    const std::vector<ScriptFrame> frames
-            = app::scriptFrames("]k\r\n\r\n  ]c]402014 \t\n \n]d]4020");
-    const std::vector<ScriptFrame> expected = {{1, "]k"}, {3, "]c]402014"}, {5, "]d]4020"}};
-    EXPECT_EQ(frames, expected);
-    EXPECT_TRUE(app::scriptFrames("\n \r\n").empty());
-}
-
 TEST(CheckReply, FindsReadyOrAWholeErrorLineWhicheverComesFirst)
 {
     using State = ReplyCheck::State;
@@ -101,11 +92,13 @@ TEST_F(ScriptRunnerTest, WaitsForTheTimeoutOfQuietAfterTheFrame)
     EXPECT_LT(clock.elapsed().count(), 340);
 }
 
-TEST_F(ScriptRunnerTest, PacesEachFrameAsSendDoes)
+TEST_F(ScriptRunnerTest, PacesEachFrameAsSendDoesAtTheScriptsOwnPacingWhereItSetsOne)
 {
-    port.incoming = "Ready:\r";
-    EXPECT_EQ(runner.run({{1, "]c]402014"}}, {35, "]", std::chrono::milliseconds(300)}), 0);
-    EXPECT_EQ(port.schedule(), "<35>]c<35>]402014");
+    port.incoming = "Ready:\rReady:\rReady:\r";
+    const std::vector<ScriptFrame> frames
+            = {{1, "]c]402014"}, {3, "]c]402014", 5, {}}, {5, "]c]402014", 5, "4"}};
+    EXPECT_EQ(runner.run(frames, {35, "]", std::chrono::milliseconds(300)}), 0);
+    EXPECT_EQ(port.schedule(), "<35>]c<35>]402014<5>]c<5>]402014]c]<5>40201<5>4");
 }
 
 TEST_F(ScriptRunnerTest, ExitsTwoWhenThePortCannotOpenOrRefusesAWrite)

@@ -89,6 +89,7 @@ TEST_F(SendScriptTest, ADashReadsTheFramesFromStandardInput)
 TEST_F(SendScriptTest, UsageAndPortErrorsExitTwo)
 {
     const QString file = script("one.txt", "]k\n");
+    const QString badPacing = script("pacing.txt", "]k\n# xmitdelay fast\n]k\n");
     const struct
     {
         QStringList args;
@@ -96,6 +97,8 @@ TEST_F(SendScriptTest, UsageAndPortErrorsExitTwo)
     } rows[] = {
             {{"--send", dir.filePath("missing.txt"), "--port", port()}, "cannot read"},
             {{"--send", file, "--port", "1=/nonexistent/tty"}, "cannot open port 1"},
+            {{"--send", badPacing, "--port", port()},
+             "line 2 (# xmitdelay fast) wants a whole number of milliseconds"},
     };
     for (const auto &row : rows) {
         const Outcome run = sketra(row.args);

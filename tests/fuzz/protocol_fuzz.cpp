@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to every reading of typed text and every encoding of received text.
 #include "protocol/fields.h"
+#include "protocol/framefile.h"
 #include "protocol/hexbytes.h"
 #include "protocol/lineends.h"
 #include "protocol/linesettings.h"
@@ -18,6 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     (void)protocol::parseLineSettings(text);
     (void)protocol::normaliseLineEnds(text);
     (void)protocol::bytesOfHexPairs(text);
+    (void)protocol::readFrameFile(text);
+    (void)protocol::FrameFileWriter().lines(text, {});
     const auto third = size / 3;
     (void)protocol::planTransmission(text.substr(0, third), text.substr(third, 2),
                                      text.substr(third + 2 > size ? size : third + 2));
