@@ -1,0 +1,60 @@
+#include "app/framerecorder.h"
+
+#include <utility>
+
+namespace app {
+
+QString FrameRecorder::start(const QString &path)
+{
+    stop();
+    m_file.setFileName(path);
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return m_file.errorString();
+    m_writer = {};
+    m_typed.clear();
+    return {};
+}
+
+void FrameRecorder::stop()
+{
+    if (!isRecording())
+        return;
+    append(m_writer.lines(std::exchange(m_typed, {}).toStdString()));
+    m_file.close();
+}
+
+void FrameRecorder::recordFrame(const QString &frame, const protocol::FramePacing &pacing)
+{
+    if (!isRecording())
+        return;
+    // What was typed before it went out before it.
+    append(m_writer.lines(std::exchange(m_typed, {}).toStdString()));
+    append(m_writer.lines(frame.toStdString(), pacing));
+}
+
+void FrameRecorder::recordTyped(const QByteArray &bytes)
+{
+    if (!isRecording())
+        return;
+    for (const char c : bytes) {
+        if (c != '\r' && c != '\n') {
+            m_typed += c;
+            continue;
+        }
+        append(m_writer.lines(std::exchange(m_typed, {}).toStdString()));
+    }
+}
+
+void FrameRecorder::append(const std::string &lines)
+{
+    if (lines.empty() || !isRecording())
+        return;
+    const auto size = static_cast<qint64>(lines.size());
+    if (m_file.write(lines.data(), size) == size && m_file.flush())
+        return;
+    const QString reason = m_file.errorString();
+    m_file.close();
+    emit failed(reason);
+}
+
+} // namespace app
