@@ -1,5 +1,7 @@
 #include "app/mainwindow.h"
 
+#include "app/frameentries.h"
+#include "app/framerecorder.h"
 #include "app/maintexts.h"
 #include "app/transmitrun.h"
 #include "memory/memorypages.h"
@@ -226,6 +228,10 @@ QWidget *Main::buildTerminal()
     m_transmitActive = label("lblXmit", text::transmitActive, group);
     m_receive = new ui::ReceiveWindow(group);
     m_receive->setFixedHeight(m_receive->fontMetrics().lineSpacing() * 6 + 10);
+    m_recorder = new FrameRecorder(this);
+    new FrameEntries(
+            *m_receive, *m_recorder, m_messages,
+            [this](const std::vector<protocol::FileFrame> &frames) { play(frames); }, this);
     auto *copy = button("Command7", text::copy, group);
     connect(copy, &QPushButton::clicked, this,
             [this] { ui::copyToClipboard(m_receive->text(), m_messages); });
@@ -375,6 +381,28 @@ void Main::transmitFrames(const QStringList &frames, bool putInLine)
     m_run = nullptr;
 }
 
+void Main::play(const std::vector<protocol::FileFrame> &frames)
+{
+    if (!guardOpen())
+        return;
+    const QString delay = m_xmitDelay->text();
+    const QString wait = m_waitChar->text();
+    QStringList run;
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        run.append(QString::fromStdString(frames[i].frame));
+        const bool last = i + 1 == frames.size();
+        if (!last && frames[i + 1].delayMs == frames[i].delayMs
+            && frames[i + 1].waitChar == frames[i].waitChar)
+            continue;
+        m_xmitDelay->setText(frames[i].delayMs ? QString::number(*frames[i].delayMs) : delay);
+        m_waitChar->setText(frames[i].waitChar ? QString::fromStdString(*frames[i].waitChar)
+                                               : wait);
+        sendAll(std::exchange(run, {}));
+    }
+    m_xmitDelay->setText(delay);
+    m_waitChar->setText(wait);
+}
+
 void Main::tell(const QString &message)
 {
     // The message that ends a transmission stands alone: its progress window goes first.
@@ -404,6 +432,13 @@ bool Main::transmitLine(TransmitRun &run)
         return false;
     m_status->setState(ui::PortStatusLabel::State::Busy);
     const auto sent = m_transmitter.transmit(plan.steps, &run);
+    if (const auto pacing = protocol::pacingInForce(m_waitChar->text().toStdString(),
+                                                    m_xmitDelay->text().toStdString())) {
+        std::string wire;
+        for (const auto &step : plan.steps)
+            wire += step.bytes;
+        m_recorder->recordFrame(QString::fromStdString(wire), *pacing);
+    }
     if (noticeLoss())
         return false;
     if (run.stopped())
@@ -433,6 +468,7 @@ void Main::sendTyped(const QByteArray &bytes)
     if (noticeLoss() || !m_port.isOpen())
         return;
     const auto written = m_port.write(bytes);
+    m_recorder->recordTyped(bytes);
     if (!noticeLoss() && !written.ok)
         m_messages.show(text::transmitFailed + written.reason);
 }

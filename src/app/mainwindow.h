@@ -1,5 +1,6 @@
 #pragma once
 
+#include "protocol/framefile.h"
 #include "serial/clock.h"
 #include "serial/transmitter.h"
 #include "ui/commandlink.h"
@@ -30,6 +31,7 @@ class TerminalLine;
 
 namespace app {
 
+class FrameRecorder;
 class TransmitRun;
 
 // The main window: port settings, the Open/Close toggle, the terminal with `send` and the
@@ -78,6 +80,7 @@ private:
     void exitProgram();
     void sendTyped(const QByteArray &bytes);
     void transmitFrames(const QStringList &frames, bool putInLine);
+    void play(const std::vector<protocol::FileFrame> &frames);
     bool transmitLine(TransmitRun &run);
     bool takeReceived();
     void pollReceived();
@@ -94,7 +97,8 @@ private:
     serial::Clock &m_clock;
     serial::Transmitter m_transmitter;
     TransmitRun *m_run = nullptr; // while a transmission runs
-    QByteArray m_held;            // what the board sent while a transmission ran, shown after it
+    FrameRecorder *m_recorder = nullptr;
+    QByteArray m_held; // what the board sent while a transmission ran, shown after it
 
     QButtonGroup *m_portNumbers = nullptr;
     QListWidget *m_settingsList = nullptr;
