@@ -1,10 +1,13 @@
 // `send`, the key-press terminal, "C&lear", the receive poll and "Copy".
+#include "app/frameentries.h"
 #include "mainfixture.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -29,6 +32,22 @@ TEST_F(MainFixture, SendReadsDelayAndWaitCharacterAfreshEachCall)
     setText("waitchr", "");
     main.send();
     EXPECT_EQ(port.schedule(), "<36>]k]k");
+}
+
+TEST_F(MainFixture, PlayingAFrameFileSendsItAtItsOwnPacingAndLeavesTheBoxesAlone)
+{
+    open();
+    QTemporaryDir dir;
+    QFile file(dir.filePath("frames.txt"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("]k\n# xmitdelay 7\n]c]40\n# waitchar\n]d]4020\n");
+    file.close();
+    main.findChild<app::FrameEntries *>()->setPlayAsker([&](QWidget *) { return file.fileName(); });
+    main.findChild<QAction *>("playFrames")->trigger();
+    EXPECT_EQ(port.schedule(), "<20>]k<7>]c<7>]40]d]4020");
+    EXPECT_EQ(textOf("xmitdelay"), "20");
+    EXPECT_EQ(textOf("waitchr"), "]");
+    EXPECT_TRUE(messages.texts.isEmpty());
 }
 
 TEST_F(MainFixture, StatusIsBusyAndThePollOffWhileTransmitting)
