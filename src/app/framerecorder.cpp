@@ -19,17 +19,18 @@ void FrameRecorder::stop()
 {
     if (!isRecording())
         return;
-    append(m_writer.lines(std::exchange(m_typed, {}).toStdString()));
+    append(m_writer.typed(std::exchange(m_typed, {}).toStdString()));
     m_file.close();
 }
 
-void FrameRecorder::recordFrame(const QString &frame, const protocol::FramePacing &pacing)
+void FrameRecorder::recordSent(const QString &frame, const serial::Pacing &pacing)
 {
     if (!isRecording())
         return;
     // What was typed before it went out before it.
-    append(m_writer.lines(std::exchange(m_typed, {}).toStdString()));
-    append(m_writer.lines(frame.toStdString(), pacing));
+    append(m_writer.typed(std::exchange(m_typed, {}).toStdString()));
+    append(m_writer.sent(frame.toStdString(), pacing.waitChar.toStdString(),
+                         pacing.delay.toStdString()));
 }
 
 void FrameRecorder::recordTyped(const QByteArray &bytes)
@@ -41,7 +42,7 @@ void FrameRecorder::recordTyped(const QByteArray &bytes)
             m_typed += c;
             continue;
         }
-        append(m_writer.lines(std::exchange(m_typed, {}).toStdString()));
+        append(m_writer.typed(std::exchange(m_typed, {}).toStdString()));
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "protocol/framefile.h"
+#include "serial/boardconnection.h"
 
 #include <QFile>
 #include <QObject>
@@ -23,8 +24,8 @@ public:
     void stop();
     bool isRecording() const { return m_file.isOpen(); }
 
-    // A frame as `send` put it on the wire, at the pacing it went out with.
-    void recordFrame(const QString &frame, const protocol::FramePacing &pacing);
+    // A frame as `send` takes it from the terminal line, at the pacing it reads.
+    void recordSent(const QString &frame, const serial::Pacing &pacing);
     // What the terminal line sent as it was typed: a line for each Enter.
     void recordTyped(const QByteArray &bytes);
 

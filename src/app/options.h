@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/defaults.h"
+
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -13,10 +15,10 @@ struct Options
     bool boardTiming = false; // --board-timing: that board keeps a real one's pace
     // --send FILE: send each line of FILE ("-": standard input) as a frame, without a window.
     QString sendFile;
-    QString settings = QStringLiteral("19200,n,8,1"); // --settings
-    int delayMs = 20;                                 // --delay
-    QString waitChar = QStringLiteral("]");           // --wait-char
-    int timeoutMs = 5000;                             // --timeout: the longest quiet per frame
+    QString settings = QLatin1String(protocol::defaultSettings); // --settings
+    int delayMs = protocol::defaultDelayMs;                      // --delay
+    QString waitChar = QLatin1String(protocol::defaultWaitChar); // --wait-char
+    int timeoutMs = 5000; // --timeout: the longest quiet per frame
     bool exitNow = false; // --help or --version answered, or the options were wrong
     int exitCode = 0;
     QString output; // what to print before exiting

@@ -1,19 +1,22 @@
 #pragma once
 
+#include "protocol/defaults.h"
 #include "protocol/framefile.h"
-#include "serial/transmitter.h"
+
+#include <QByteArray>
+#include <QObject>
 
 #include <chrono>
 #include <cstddef>
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace serial {
-class Clock;
-class Port;
-} // namespace serial
+class BoardConnection;
+}
 
 namespace app {
 
@@ -22,57 +25,81 @@ struct Options;
 // One frame of a script, with its line and the pacing the script's comments set for it.
 using ScriptFrame = protocol::FileFrame;
 
-// How far the board has answered a frame: the text it sent since the frame, looked at for the
-// board's "Ready:" or one whole error line, whichever comes first.
-struct ReplyCheck
+// A script's frames as its lines arrive, so that a pipe kept open (`tail -f frames | sketra
+// --send -`) sends each frame as soon as its line is there.
+class ScriptSource
 {
-    enum class State { Pending, Ready, Refused };
-    State state = State::Pending;
-    std::size_t length = 0; // the characters of the answer, up to and including its end
-};
-ReplyCheck checkReply(std::string_view received);
+public:
+    // No frame the board takes comes near this; a longer line is no frame.
+    static constexpr std::size_t longestLine = std::size_t{1} << 20;
 
-// Sends a script's frames through the paced transmitter, one after the other, each once the
+    // Refused: a pacing comment that cannot be read; `frame` holds its line and why.
+    enum class Next { Frame, End, TooLong, Failed, Refused };
+
+    // Reads `descriptor`, which stays the caller's.
+    explicit ScriptSource(int descriptor);
+
+    Next next(ScriptFrame &frame);
+    // The number of the line read last.
+    int lineNumber() const { return m_line; }
+
+private:
+    int m_descriptor;
+    std::string m_buffer;
+    int m_line = 0;
+    bool m_ended = false;
+    protocol::FrameFileReader m_reader;
+};
+
+// A frame or a board's line made fit for a terminal: control bytes escaped, and cut with its
+// length said when it is long.
+std::string printable(std::string_view text, std::size_t longest);
+
+// Sends a script's frames through the board connection, one after the other, each once the
 // board has answered the one before.
 class ScriptRunner
 {
 public:
     struct Pacing
     {
-        int delayMs = 20;
-        std::string waitChar = "]";
+        int delayMs = protocol::defaultDelayMs;
+        std::string waitChar{protocol::defaultWaitChar};
         std::chrono::milliseconds timeout{5000}; // the longest quiet while waiting for an answer
     };
+    // The next frame, as ScriptSource gives it.
+    using FrameSupply = std::function<ScriptSource::Next(ScriptFrame &)>;
 
-    // What the board answers goes to `out` with each line end a "\n"; why a run stops goes
-    // to `err`.
-    ScriptRunner(serial::Port &port, serial::Clock &clock, std::ostream &out, std::ostream &err);
+    // What the board answers goes to `out` a line at a time, each line end a "\n"; why a run
+    // stops goes to `err`.
+    ScriptRunner(serial::BoardConnection &connection, std::ostream &out, std::ostream &err);
+    ~ScriptRunner();
+    ScriptRunner(const ScriptRunner &) = delete;
+    ScriptRunner &operator=(const ScriptRunner &) = delete;
 
-    // Opens the port, sends, closes. A frame whose script set its own pacing is sent at that. 0:
-    // every frame answered; 1: one refused or not answered in time, and nothing after it sent; 2:
-    // the port could not be opened or refused a write.
+    // Opens the port, sends, closes; a frame whose script set its own pacing goes out at that.
+    // 0: every frame answered; 1: one refused, not answered in time, not taken by the line, or
+    // no frame at all; 2: the port could not be opened, refused a write or went away, or the
+    // script's pacing could not be read.
+    int run(const FrameSupply &next, const Pacing &pacing);
     int run(const std::vector<ScriptFrame> &frames, const Pacing &pacing);
 
 private:
-    ReplyCheck::State awaitAnswer(std::chrono::milliseconds timeout);
-    void print(std::string_view received);
+    enum class Answer { Ready, Refused, Quiet, Endless, Lost };
+    Answer awaitAnswer(const Pacing &pacing);
+    void take(const QByteArray &bytes);
+    void printLine(std::string_view line);
     int stop(int status, const std::string &why);
 
-    serial::Port &m_port;
-    serial::Clock &m_clock;
-    serial::Transmitter m_transmitter;
+    serial::BoardConnection &m_connection;
     std::ostream &m_out;
     std::ostream &m_err;
-    std::string m_received;  // what the board sent that no frame's answer has taken yet
-    bool m_lineOpen = false; // the output's last line has no line end yet
+    std::string m_received; // what the board sent that no frame's answer has taken yet
+    std::string m_line;     // the board's line being printed, until its end comes
+    std::string m_lostReason;
+    QMetaObject::Connection m_listening[2];
 };
 
-// `sketra --send`: reads the script, opens the port the options name and runs it.
+// `sketra --send`: opens the script and the port the options name and runs it.
 int runScript(const Options &options, std::ostream &out, std::ostream &err);
-
-// Whether the command line asks for a run without a window; main() asks before it makes one.
-bool asksForScript(int argc, char *argv[]);
-// The whole program for such a run: the command line, the script, the exit status.
-int scriptMain(int argc, char *argv[]);
 
 } // namespace app

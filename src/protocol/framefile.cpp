@@ -13,15 +13,6 @@ namespace {
 constexpr std::string_view delayWord = "xmitdelay";
 constexpr std::string_view waitWord = "waitchar";
 
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
 std::optional<std::int32_t> wholeMilliseconds(std::string_view text)
 {
     if (text.empty() || text.size() > 10)
@@ -39,70 +30,84 @@ std::optional<std::int32_t> wholeMilliseconds(std::string_view text)
 
 } // namespace
 
-std::optional<FramePacing> pacingInForce(std::string_view waitText, std::string_view delayText)
+FrameFileReader::Line FrameFileReader::read(int number, std::string_view line, FileFrame &frame)
 {
-    const auto delay = transmitDelay(delayText);
-    if (!delay)
-        return std::nullopt;
-    return FramePacing{*delay, waitCharacter(waitText)};
+    if (!line.starts_with('#')) {
+        frame = {number, std::string(line), m_delay, m_wait};
+        return Line::Frame;
+    }
+    const std::string_view comment = trimmedLine(line.substr(1));
+    const std::string_view word = comment.substr(0, comment.find_first_of(" \t"));
+    const std::string_view value = trimmedLine(comment.substr(word.size()));
+    const std::string where = "line " + std::to_string(number) + " (" + std::string(line) + ")";
+    if (word == delayWord) {
+        const auto delay = wholeMilliseconds(value);
+        if (!delay) {
+            m_refusal = where + " wants a whole number of milliseconds";
+            return Line::Refused;
+        }
+        m_delay = delay;
+    } else if (word == waitWord) {
+        if (utf8Characters(value).size() > 1) {
+            m_refusal = where + " wants one wait character, or none for no pauses";
+            return Line::Refused;
+        }
+        m_wait = std::string(value);
+    }
+    return Line::Comment;
 }
 
 FrameFile readFrameFile(std::string_view text)
 {
     FrameFile file;
-    std::optional<std::int32_t> delay;
-    std::optional<std::string> wait;
+    FrameFileReader reader;
     for (const NumberedLine &line : nonBlankLines(text)) {
-        const std::string where = "line " + std::to_string(line.number) + " (";
-        if (line.text.front() != '#') {
-            file.frames.push_back(
-                    {static_cast<int>(line.number), std::string(line.text), delay, wait});
-            continue;
-        }
-        const std::string_view comment = trimmed(line.text.substr(1));
-        const std::string_view word = comment.substr(0, comment.find_first_of(" \t"));
-        const std::string_view value = trimmed(comment.substr(word.size()));
-        if (word == delayWord) {
-            delay = wholeMilliseconds(value);
-            if (!delay) {
-                file.refusal
-                        = where + std::string(line.text) + ") wants a whole number of milliseconds";
-                return file;
-            }
-        } else if (word == waitWord) {
-            if (utf8Characters(value).size() > 1) {
-                file.refusal = where + std::string(line.text)
-                               + ") wants one wait character, or none for no pauses";
-                return file;
-            }
-            wait = std::string(value);
+        FileFrame frame;
+        switch (reader.read(static_cast<int>(line.number), line.text, frame)) {
+        case FrameFileReader::Line::Frame:
+            file.frames.push_back(std::move(frame));
+            break;
+        case FrameFileReader::Line::Comment:
+            break;
+        case FrameFileReader::Line::Refused:
+            file.refusal = reader.refusal();
+            return file;
         }
     }
     return file;
 }
 
-std::string FrameFileWriter::lines(std::string_view frame, const FramePacing &pacing)
+std::string FrameFileWriter::sent(std::string_view terminalText, std::string_view waitText,
+                                  std::string_view delayText)
 {
+    const TransmitPlan plan = planTransmission(terminalText, waitText, delayText);
+    if (plan.refusal != TransmitRefusal::None)
+        return {};
+    std::string wire;
+    for (const TransmitStep &step : plan.steps)
+        wire += step.bytes;
+    const std::int32_t delay = *transmitDelay(delayText);
+    const std::string wait = waitCharacter(waitText);
     std::string out;
-    if (!m_written || m_written->delayMs != pacing.delayMs)
-        out += "# " + std::string(delayWord) + " " + std::to_string(pacing.delayMs) + "\n";
-    if (!m_written || m_written->waitChar != pacing.waitChar)
-        out += "# " + std::string(waitWord) + (pacing.waitChar.empty() ? "" : " ") + pacing.waitChar
-               + "\n";
-    m_written = pacing;
-    return out + lines(frame);
+    if (m_delay != delay)
+        out += "# " + std::string(delayWord) + " " + std::to_string(delay) + "\n";
+    if (m_wait != wait)
+        out += "# " + std::string(waitWord) + (wait.empty() ? "" : " ") + wait + "\n";
+    m_delay = delay;
+    m_wait = wait;
+    return out + typed(wire);
 }
 
-std::string FrameFileWriter::lines(std::string_view frame)
+std::string FrameFileWriter::typed(std::string_view text)
 {
     // A frame that would read as a comment loses only what the board ignores before its first
     // command key; one without any carries nothing for the board and stays a remark, one that
     // cannot be taken for a pacing comment.
-    const std::string_view shown = trimmed(frame);
+    const std::string_view shown = trimmedLine(text);
     if (shown.empty())
         return {};
     if (!shown.starts_with('#'))
-        return std::string(frame) + "\n";
+        return std::string(text) + "\n";
     const auto key = shown.find(']');
     if (key == std::string_view::npos)
         return "# sent: " + std::string(shown) + "\n";

@@ -3,10 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 using protocol::FileFrame;
-using protocol::FramePacing;
 
 TEST(ReadFrameFile, FramesAreTheNonBlankLinesBelowThePacingTheirCommentsSet)
 {
@@ -40,36 +41,38 @@ TEST(ReadFrameFile, APacingCommentThatCannotBeReadIsRefusedByItsLine)
         EXPECT_EQ(protocol::readFrameFile(row.text).refusal, row.refusal) << row.text;
 }
 
-TEST(FrameFileWriter, WhatItWritesReadsBackAsTheFramesAtTheirPacing)
+TEST(FrameFileWriter, WhatItWritesReadsBackAsTheFramesSentAtTheirPacing)
 {
     const struct
     {
-        const char *frame;
-        FramePacing pacing;
-        const char *readBack;
+        const char *frame, *wait, *delay;
+        const char *readBack; // nothing: no frame for the board
+        std::int32_t delayMs;
+        const char *waitChar;
     } rows[] = {
-            {"]k", {20, "]"}, "]k"},
-            {"]c]402014", {20, "]"}, "]c]402014"},
-            {"]m]00010000]a1]b2", {5, "]"}, "]m]00010000]a1]b2"},
-            {"]d]4020", {5, ""}, "]d]4020"},
-            {"#]k", {0, "#"}, "]k"}, // the board ignores what comes before a command key
-            {"# xmitdelay 9 is nothing for the board", {0, "#"}, nullptr},
-            {"]e]4020", {2147483647, "\xc3\xa9"}, "]e]4020"},
+            {"]k", "]", "20", "]k", 20, "]"},
+            {"]c]402014  ", "]", "20", "]c]402014", 20, "]"},
+            {"]m]00010000]a1]b2", " ] ", "4.6", "]m]00010000]a1]b2", 5, "]"},
+            {"]d]4020", "]]", "5", "]d]4020", 5, ""}, // send pauses for one character only
+            {"  ", "]", "5", nullptr, 0, ""},         // send refuses it: nothing went out
+            {"#]k", "#", "0", "]k", 0, "#"}, // the board ignores what comes before a command key
+            {"# xmitdelay 9 is nothing for the board", "#", "0", nullptr, 0, ""},
+            {"]e]4020", "\xc3\xa9", "2147483647", "]e]4020", 2147483647, "\xc3\xa9"},
     };
     protocol::FrameFileWriter writer;
     std::string text;
     std::vector<FileFrame> expected;
     int line = 0;
     for (const auto &row : rows) {
-        const std::string lines = writer.lines(row.frame, row.pacing);
+        const std::string lines = writer.sent(row.frame, row.wait, row.delay);
         text += lines;
         line += static_cast<int>(std::count(lines.begin(), lines.end(), '\n'));
         if (row.readBack)
-            expected.push_back({line, row.readBack, row.pacing.delayMs, row.pacing.waitChar});
+            expected.push_back({line, row.readBack, row.delayMs, row.waitChar});
     }
     EXPECT_EQ(protocol::readFrameFile(text).frames, expected) << text;
-    // The pacing is written only where it changes.
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 7 + 2 + 1 + 1 + 2 + 2);
+    // The pacing is written only where it changes: 7 lines and 8 comments.
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 7 + 2 + 1 + 1 + 2 + 2) << text;
 }
 
 } // namespace

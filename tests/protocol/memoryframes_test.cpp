@@ -45,20 +45,6 @@ TEST(FourDigitForm, BoxesLeftAndTheEndAddress)
     EXPECT_EQ(protocol::fourDigitForm(12345), "12345");
 }
 
-TEST(ReplyTrailer, DroppedWhenTheFourthAndThirdFromTheEndReadYColon)
-{
-    const Row rows[] = {
-            {"12ab34Ready:\r\n", "12ab34"},
-            {"12abxxxxy:ab", "12ab"},
-            {"Ready!\r\n", "Ready!\r\n"},
-            {"Waiting.....", "Waiting....."},
-            {"dy:ab", "dy:ab"}, // shorter than a trailer
-            {"", ""},
-    };
-    for (const Row &row : rows)
-        EXPECT_EQ(protocol::withoutTrailer(row.in), row.out) << row.in;
-}
-
 TEST(EepromFrames, ReadFrameOrTheBoxItCannotUse)
 {
     const struct
@@ -110,9 +96,10 @@ TEST(EepromFrames, ReformattedTextWrittenFromItsStart)
               badStart);
 }
 
-protocol::Corners corners(const char *x1, const char *x2, const char *y1, const char *y2)
+protocol::CornerReading corners(const char *x1, const char *x2, const char *y1, const char *y2)
 {
-    return {{"Start at X1", x1}, {"End at X2", x2}, {"Start at Y1", y1}, {"End at Y2", y2}};
+    return protocol::readCorners({"Start at X1", x1}, {"End at X2", x2}, {"Start at Y1", y1},
+                                 {"End at Y2", y2});
 }
 
 TEST(LcdFrames, CornersAsHexFieldsXBeforeY)
@@ -134,7 +121,7 @@ TEST(LcdFrames, ReformatChecksInOrderAndCountsBoth)
     const struct
     {
         const char *text;
-        protocol::Corners corners;
+        protocol::CornerReading corners;
         std::string out;    // the byte list, or the refusal
         const char *counts; // rectangle and text, once counted
     } rows[] = {

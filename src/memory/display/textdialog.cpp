@@ -1,6 +1,6 @@
-#include "memory/textdialog.h"
+#include "memory/display/textdialog.h"
 
-#include "memory/displayimages.h"
+#include "memory/display/displayimages.h"
 
 #include <QCheckBox>
 #include <QFontComboBox>

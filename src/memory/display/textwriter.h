@@ -1,6 +1,6 @@
 #pragma once
 
-#include "memory/pictureloader.h"
+#include "memory/display/pictureloader.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
-#include "memory/textwriter.h"
+#include "memory/display/textwriter.h"
 
-#include "memory/textdialog.h"
+#include "memory/display/textdialog.h"
 
 #include <QPushButton>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "memory/picturedialog.h"
+#include "memory/display/picturedialog.h"
 
 #include <QImage>
 

@@ -8,8 +8,6 @@
 #include <functional>
 #include <optional>
 
-class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace ui {
@@ -20,8 +18,8 @@ namespace memory {
 
 // "Load picture..." on LCD Read/Write: a picture, placed into the page's rectangle (the whole
 // display while the corners are at their defaults) and turned into lit and dark pixels as the
-// person chooses, goes into `txtlcd` as the hex text a read of that rectangle answers, with the
-// corner boxes set. The page's own "Reformat to Send" and "&Write" send it.
+// person chooses, handed back to the page as the hex text a read of that rectangle answers.
+// The page's own "Reformat to Send" and "&Write" send it.
 class PictureLoader : public QObject
 {
     Q_OBJECT
@@ -35,28 +33,30 @@ public:
     using PixelsAsker
             = std::function<std::optional<protocol::Bitmap>(QWidget *owner, int width, int height)>;
 
-    // Finds its button and the page's controls among `pages`.
-    PictureLoader(const QObject &pages, ui::Messages &messages, QObject *parent);
+    // The page's rectangle as its corner boxes hold it at the time of asking.
+    using Corners = std::function<protocol::CornerReading()>;
+
+    // `button` is the page's "Load picture...".
+    PictureLoader(QPushButton *button, Corners corners, ui::Messages &messages, QObject *parent);
 
     void setPathAsker(FileAsker asker) { m_askPath = std::move(asker); }
     void setOptionsAsker(OptionsAsker asker) { m_askOptions = std::move(asker); }
 
-    // The page's rectangle checked, then pixels of its size from `ask` into `txtlcd` and the
-    // corner boxes, as a loaded picture goes there.
+    // The page's rectangle checked, then pixels of its size from `ask` handed back to the page
+    // as a loaded picture is.
     void loadFrom(const PixelsAsker &ask);
+
+signals:
+    // The picture as the hex text a read of `rect` answers.
+    void loaded(const protocol::DisplayRect &rect, const QString &hex);
 
 private:
     void load();
-    std::optional<protocol::DisplayBlock> block();
+    std::optional<protocol::DisplayRect> target();
 
     ui::Messages &m_messages;
     QPushButton *m_button;
-    QLineEdit *m_x1;
-    QLineEdit *m_x2;
-    QLineEdit *m_y1;
-    QLineEdit *m_y2;
-    QPlainTextEdit *m_bytes;
-    QPushButton *m_reformat;
+    Corners m_corners;
     FileAsker m_askPath;
     OptionsAsker m_askOptions;
 };

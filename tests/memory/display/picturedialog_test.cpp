@@ -1,9 +1,9 @@
 // The picture dialog: its preview follows every option, at the rectangle's own pixels; and text
 // written through it.
-#include "memory/picturedialog.h"
-#include "memory/textdialog.h"
-#include "memory/textwriter.h"
-#include "memoryfixture.h"
+#include "memory/display/picturedialog.h"
+#include "memory/display/textdialog.h"
+#include "memory/display/textwriter.h"
+#include "memory/memoryfixture.h"
 #include "protocol/hexbytes.h"
 
 #include <QCheckBox>
