@@ -147,7 +147,9 @@ protected:
         port.written.clear();
         // A person who is asked for a file or a text cancels: no test waits on a dialog.
         QObject::connect(&m_cancelDialogs, &QTimer::timeout, [] {
-            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (qobject_cast<QFileDialog *>(dialog)
+                || (dialog && dialog->objectName() == QLatin1String("textDialog")))
                 dialog->reject();
         });
         m_cancelDialogs.start(20);
