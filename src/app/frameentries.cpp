@@ -25,6 +25,7 @@ const QString notRecorded = QStringLiteral("The frames could not be recorded to 
 const QString recordingStopped
         = QStringLiteral("The recording has stopped: %1 could not be written: %2");
 const QString notRead = QStringLiteral("%1 could not be read: %2");
+const QString notAFile = QStringLiteral("frames come from a file, not from a device or a folder");
 // %1: the file, %2: the line that cannot be read and why.
 const QString notPlayed = QStringLiteral("%1 was not played: %2");
 // %1: the file.
@@ -91,6 +92,11 @@ void FrameEntries::play()
     if (path.isEmpty())
         return;
     const QString name = QFileInfo(path).fileName();
+    // A device such as /dev/zero would never end.
+    if (!QFileInfo(path).isFile()) {
+        m_messages.show(says::notRead.arg(name, says::notAFile));
+        return;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         m_messages.show(says::notRead.arg(name, file.errorString()));

@@ -16,7 +16,10 @@ class FrameRecorder : public QObject
 {
     Q_OBJECT
 public:
-    using QObject::QObject;
+    // Listens to what `connection` sends.
+    explicit FrameRecorder(serial::BoardConnection &connection, QObject *parent = nullptr);
+    // A recording still on when the program ends keeps the line typed last.
+    ~FrameRecorder() override { stop(); }
 
     // Records into `path` from now on, replacing what it held; the reason when it cannot.
     QString start(const QString &path);
@@ -24,17 +27,18 @@ public:
     void stop();
     bool isRecording() const { return m_file.isOpen(); }
 
-    // A frame as `send` takes it from the terminal line, at the pacing it reads.
-    void recordSent(const QString &frame, const serial::Pacing &pacing);
-    // What the terminal line sent as it was typed: a line for each Enter.
-    void recordTyped(const QByteArray &bytes);
-
 signals:
     // The file could not be written: the recording has stopped.
     void failed(const QString &reason);
 
 private:
+    // A frame as `send` takes it from the terminal line, at the pacing it reads.
+    void recordSent(const QString &frame, const serial::Pacing &pacing);
+    // What the terminal line sent as it was typed: a line for each Enter.
+    void recordTyped(const QByteArray &bytes);
     void append(const std::string &lines);
+
+    serial::BoardConnection &m_connection;
 
     QFile m_file;
     protocol::FrameFileWriter m_writer;

@@ -219,10 +219,7 @@ QWidget *Main::buildTerminal()
     m_transmitActive = label("lblXmit", text::transmitActive, group);
     m_receive = new ui::ReceiveWindow(group);
     m_receive->setFixedHeight(m_receive->fontMetrics().lineSpacing() * 6 + 10);
-    auto *recorder = new FrameRecorder(this);
-    connect(&m_connection, &serial::BoardConnection::transmitting, recorder,
-            &FrameRecorder::recordSent);
-    connect(&m_connection, &serial::BoardConnection::typed, recorder, &FrameRecorder::recordTyped);
+    auto *recorder = new FrameRecorder(m_connection, this);
     new FrameEntries(
             *m_receive, *recorder, m_messages,
             [this](const std::vector<protocol::FileFrame> &frames) { play(frames); }, this);

@@ -1,10 +1,9 @@
 #include "protocol/framefile.h"
 
+#include "protocol/numbers.h"
 #include "protocol/textlines.h"
 #include "protocol/transmission.h"
 #include "protocol/utf8.h"
-
-#include <limits>
 
 namespace protocol {
 
@@ -12,21 +11,6 @@ namespace {
 
 constexpr std::string_view delayWord = "xmitdelay";
 constexpr std::string_view waitWord = "waitchar";
-
-std::optional<std::int32_t> wholeMilliseconds(std::string_view text)
-{
-    if (text.empty() || text.size() > 10)
-        return std::nullopt;
-    std::int64_t value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    if (value > std::numeric_limits<std::int32_t>::max())
-        return std::nullopt;
-    return static_cast<std::int32_t>(value);
-}
 
 } // namespace
 
@@ -41,12 +25,12 @@ FrameFileReader::Line FrameFileReader::read(int number, std::string_view line, F
     const std::string_view value = trimmedLine(comment.substr(word.size()));
     const std::string where = "line " + std::to_string(number) + " (" + std::string(line) + ")";
     if (word == delayWord) {
-        const auto delay = wholeMilliseconds(value);
+        const auto delay = wholeNumber(value);
         if (!delay) {
             m_refusal = where + " wants a whole number of milliseconds";
             return Line::Refused;
         }
-        m_delay = delay;
+        m_delay = static_cast<std::int32_t>(*delay);
     } else if (word == waitWord) {
         if (utf8Characters(value).size() > 1) {
             m_refusal = where + " wants one wait character, or none for no pauses";
