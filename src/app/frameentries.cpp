@@ -2,7 +2,7 @@
 
 #include "app/framerecorder.h"
 #include "ui/messages.h"
-#include "ui/receivewindow.h"
+#include "ui/receivetools.h"
 
 #include <QAction>
 #include <QFile>
@@ -14,9 +14,8 @@ namespace {
 
 // What the entries show, in one place.
 namespace says {
-const QString record = QStringLiteral("Record Fra&mes...");
-const QString stop = QStringLiteral("Stop Recor&ding");
-const QString play = QStringLiteral("Pla&y Frames...");
+const QString record = QStringLiteral("Record Frames...");
+const QString play = QStringLiteral("Play Frames...");
 const QString recordTitle = QStringLiteral("Record frames");
 const QString playTitle = QStringLiteral("Play frames");
 const QString filter = QStringLiteral("Frame files (*.txt);;All files (*)");
@@ -41,54 +40,45 @@ QAction *entry(const QString &text, const char *name, QObject *parent)
 
 } // namespace
 
-FrameEntries::FrameEntries(ui::ReceiveWindow &window, FrameRecorder &recorder,
-                           ui::Messages &messages, Player play, QObject *parent)
-    : QObject(parent)
-    , m_window(&window)
+FrameEntries::FrameEntries(QWidget *window, ui::ReceiveTools &tools, FrameRecorder &recorder,
+                           ui::Messages &messages, Player play)
+    : QObject(&tools)
+    , m_window(window)
     , m_recorder(recorder)
     , m_messages(messages)
     , m_play(std::move(play))
     , m_record(entry(says::record, "recordFrames", this))
-    , m_stop(entry(says::stop, "stopRecording", this))
     , m_playEntry(entry(says::play, "playFrames", this))
-    , m_askRecord(
-              memory::saveFileAsker(says::recordTitle, QStringLiteral("frames.txt"), says::filter))
-    , m_askPlay(memory::openFileAsker(says::playTitle, says::filter))
+    , m_askRecord(ui::saveFileAsker(says::recordTitle, QStringLiteral("frames.txt"), says::filter))
+    , m_askPlay(ui::openFileAsker(says::playTitle, says::filter))
 {
-    window.addMenuEntries({m_record, m_stop, m_playEntry});
+    m_record->setCheckable(true);
+    tools.addEntries({m_record, m_playEntry});
     connect(m_record, &QAction::triggered, this, &FrameEntries::record);
-    connect(m_stop, &QAction::triggered, this, [this] {
-        m_recorder.stop();
-        showState();
-    });
     connect(m_playEntry, &QAction::triggered, this, &FrameEntries::play);
     connect(&m_recorder, &FrameRecorder::failed, this, [this](const QString &reason) {
-        showState();
+        m_record->setChecked(false);
         m_messages.show(says::recordingStopped.arg(QFileInfo(m_recordPath).fileName(), reason));
     });
-    showState();
 }
 
-void FrameEntries::showState()
+void FrameEntries::record(bool on)
 {
-    m_record->setEnabled(!m_recorder.isRecording());
-    m_stop->setEnabled(m_recorder.isRecording());
-}
-
-void FrameEntries::record()
-{
-    const QString path = m_askRecord(m_window->window());
-    if (path.isEmpty())
+    if (!on) {
+        m_recorder.stop();
         return;
-    m_recordPath = path;
-    if (const QString reason = m_recorder.start(path); !reason.isEmpty())
+    }
+    const QString path = m_askRecord(m_window);
+    const QString reason = path.isEmpty() ? QString() : m_recorder.start(path);
+    if (!reason.isEmpty())
         m_messages.show(says::notRecorded.arg(QFileInfo(path).fileName(), reason));
-    showState();
+    m_recordPath = path;
+    m_record->setChecked(m_recorder.isRecording());
 }
 
 void FrameEntries::play()
 {
-    const QString path = m_askPlay(m_window->window());
+    const QString path = m_askPlay(m_window);
     if (path.isEmpty())
         return;
     const QString name = QFileInfo(path).fileName();

@@ -14,6 +14,8 @@
 #include "ui/messages.h"
 #include "ui/pagetabs.h"
 #include "ui/portstatuslabel.h"
+#include "ui/receivelog.h"
+#include "ui/receivetools.h"
 #include "ui/receivewindow.h"
 #include "ui/secondarywindows.h"
 #include "ui/terminalline.h"
@@ -183,6 +185,9 @@ QWidget *Main::buildIoPort()
     grid->addWidget(m_toggle, 0, 0);
     grid->addWidget(m_status, 0, 1);
     grid->addWidget(label("Label6", text::forBrevik, group), 1, 0, 1, 2);
+    // Under the port status, in the room the caption beside it leaves: no control moves.
+    m_logIndicator = new ui::LogIndicator(group);
+    grid->addWidget(m_logIndicator, 1, 1, Qt::AlignRight);
     return group;
 }
 
@@ -219,10 +224,13 @@ QWidget *Main::buildTerminal()
     m_transmitActive = label("lblXmit", text::transmitActive, group);
     m_receive = new ui::ReceiveWindow(group);
     m_receive->setFixedHeight(m_receive->fontMetrics().lineSpacing() * 6 + 10);
-    auto *recorder = new FrameRecorder(m_connection, this);
-    new FrameEntries(
-            *m_receive, *recorder, m_messages,
-            [this](const std::vector<protocol::FileFrame> &frames) { play(frames); }, this);
+    m_receiveTools = new ui::ReceiveTools(m_receive, m_messages);
+    connect(&m_connection, &serial::BoardConnection::received, m_receiveTools,
+            &ui::ReceiveTools::takeBytes);
+    connect(m_receiveTools->log(), &ui::ReceiveLog::switched, m_logIndicator,
+            &ui::LogIndicator::showPath);
+    new FrameEntries(this, *m_receiveTools, *new FrameRecorder(m_connection, this), m_messages,
+                     [this](const std::vector<protocol::FileFrame> &frames) { play(frames); });
     auto *copy = button("Command7", text::copy, group);
     connect(copy, &QPushButton::clicked, this,
             [this] { ui::copyToClipboard(m_receive->text(), m_messages); });

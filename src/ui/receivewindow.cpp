@@ -2,11 +2,7 @@
 
 #include "ui/longlines.h"
 
-#include <QContextMenuEvent>
-#include <QMenu>
 #include <QScrollBar>
-
-#include <memory>
 
 namespace ui {
 
@@ -45,16 +41,6 @@ void ReceiveWindow::appendReceived(const QByteArray &bytes)
     appendInPieces(this, chunk);
     vertical->setValue(top);
     horizontal->setValue(left);
-}
-
-void ReceiveWindow::contextMenuEvent(QContextMenuEvent *event)
-{
-    const std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
-    if (!m_entries.isEmpty()) {
-        menu->addSeparator();
-        menu->addActions(m_entries);
-    }
-    menu->exec(event->globalPos());
 }
 
 } // namespace ui

@@ -19,15 +19,6 @@ public:
 
     // Bytes as received, line ends already CR LF; one character per byte (Latin-1).
     void appendReceived(const QByteArray &bytes);
-
-    // Entries of the program's own, below the standard ones in the context menu.
-    void addMenuEntries(const QList<QAction *> &entries) { m_entries += entries; }
-
-protected:
-    void contextMenuEvent(QContextMenuEvent *event) override;
-
-private:
-    QList<QAction *> m_entries;
 };
 
 } // namespace ui

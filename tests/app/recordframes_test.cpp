@@ -50,7 +50,7 @@ TEST_F(RecordFrames, ASessionFromThePagesSentAgainDrawsTheSameDisplay)
     click("cmdlcdfmt");
     click("cmdwritelcd");
     ASSERT_TRUE(waitForReplies(5)) << main->receivedText().toStdString();
-    trigger("stopRecording");
+    trigger("recordFrames"); // unticked: the recording ends
     const auto drawn = board.lcdMemory();
     ASSERT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString();
 

@@ -1,13 +1,18 @@
 // `send`, the key-press terminal, "C&lear", the receive poll and "Copy".
 #include "app/frameentries.h"
 #include "mainfixture.h"
+#include "ui/receivetools.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTemporaryDir>
+
+#include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -43,7 +48,14 @@ TEST_F(MainFixture, PlayingAFrameFileSendsItAtItsOwnPacingAndLeavesTheBoxesAlone
     file.write("]k\n# xmitdelay 7\n]c]40\n# waitchar\n]d]4020\n");
     file.close();
     main.findChild<app::FrameEntries *>()->setPlayAsker([&](QWidget *) { return file.fileName(); });
-    main.findChild<QAction *>("playFrames")->trigger();
+    // The entry as the receive window's context menu offers it.
+    const std::unique_ptr<QMenu> menu(main.findChild<ui::ReceiveTools *>()->menu({}));
+    const auto entries = menu->actions();
+    const auto play = std::find_if(entries.begin(), entries.end(), [](const QAction *entry) {
+        return entry->objectName() == QLatin1String("playFrames");
+    });
+    ASSERT_NE(play, entries.end());
+    (*play)->trigger();
     EXPECT_EQ(port.schedule(), "<20>]k<7>]c<7>]40]d]4020");
     EXPECT_EQ(textOf("xmitdelay"), "20");
     EXPECT_EQ(textOf("waitchr"), "]");
@@ -162,6 +174,29 @@ TEST_F(MainFixture, EveryByteIsOneCharacter)
     open();
     receive(QByteArray("x\0y\xa0\xff\x01z", 7));
     EXPECT_EQ(receiveWindow()->text(), QString::fromLatin1("x\0y\xa0\xff\x01z", 7));
+}
+
+TEST_F(MainFixture, TheLogTakesTheBytesAsTheyCameBeforeTheLineEndRule)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("board.log"));
+    auto *tools = main.findChild<ui::ReceiveTools *>();
+    ASSERT_NE(tools, nullptr);
+    tools->setLogPathAsker([&](QWidget *) { return path; });
+    main.show();
+    open();
+    tools->logAction()->trigger();
+    EXPECT_TRUE(find<QLabel>("logIndicator")->isVisible());
+    receive("A\r");
+    receive("\nB\n");
+    tools->logAction()->trigger();
+    EXPECT_FALSE(find<QLabel>("logIndicator")->isVisible());
+    receive("C");
+
+    QFile log(path);
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_EQ(log.readAll(), "A\r\nB\n");
+    EXPECT_EQ(receiveWindow()->text(), "A\r\nBC"); // the line-end rule applied here only
 }
 
 TEST_F(MainFixture, ThePollDoesNotScrollTheWindow)

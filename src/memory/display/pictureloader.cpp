@@ -40,7 +40,7 @@ PictureLoader::PictureLoader(QPushButton *button, Corners corners, ui::Messages 
     , m_messages(messages)
     , m_button(button)
     , m_corners(std::move(corners))
-    , m_askPath(openFileAsker(tr("Load picture"), imageFilter()))
+    , m_askPath(ui::openFileAsker(tr("Load picture"), imageFilter()))
     , m_askOptions(askInDialog)
 {
     connect(m_button, &QPushButton::clicked, this, &PictureLoader::load);

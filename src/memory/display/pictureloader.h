@@ -1,7 +1,7 @@
 #pragma once
 
-#include "memory/fileasker.h"
 #include "protocol/monochrome.h"
+#include "ui/fileasker.h"
 
 #include <QObject>
 
@@ -39,7 +39,7 @@ public:
     // `button` is the page's "Load picture...".
     PictureLoader(QPushButton *button, Corners corners, ui::Messages &messages, QObject *parent);
 
-    void setPathAsker(FileAsker asker) { m_askPath = std::move(asker); }
+    void setPathAsker(ui::FileAsker asker) { m_askPath = std::move(asker); }
     void setOptionsAsker(OptionsAsker asker) { m_askOptions = std::move(asker); }
 
     // The page's rectangle checked, then pixels of its size from `ask` handed back to the page
@@ -57,7 +57,7 @@ private:
     ui::Messages &m_messages;
     QPushButton *m_button;
     Corners m_corners;
-    FileAsker m_askPath;
+    ui::FileAsker m_askPath;
     OptionsAsker m_askOptions;
 };
 

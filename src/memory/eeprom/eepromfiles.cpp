@@ -55,7 +55,7 @@ EepromSaver::EepromSaver(QPushButton *button, const QPlainTextEdit *result, ui::
     , m_messages(messages)
     , m_button(button)
     , m_result(result)
-    , m_askPath(saveFileAsker(tr("Save EEPROM bytes"), QStringLiteral("eeprom.hex"), fileFilter))
+    , m_askPath(ui::saveFileAsker(tr("Save EEPROM bytes"), QStringLiteral("eeprom.hex"), fileFilter))
 {
     connect(m_button, &QPushButton::clicked, this, &EepromSaver::save);
 }
@@ -92,7 +92,7 @@ EepromOpener::EepromOpener(const PageControls &page, ui::Messages &messages, QOb
     : QObject(parent)
     , m_messages(messages)
     , m_page(page)
-    , m_askPath(openFileAsker(tr("Open EEPROM bytes"), fileFilter))
+    , m_askPath(ui::openFileAsker(tr("Open EEPROM bytes"), fileFilter))
 {
     connect(m_page.button, &QPushButton::clicked, this, &EepromOpener::open);
 }

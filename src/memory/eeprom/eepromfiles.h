@@ -1,8 +1,8 @@
 #pragma once
 
-#include "memory/fileasker.h"
 #include "protocol/intelhex.h"
 #include "protocol/memoryframes.h"
+#include "ui/fileasker.h"
 
 #include <QObject>
 
@@ -36,7 +36,7 @@ public:
     EepromSaver(QPushButton *button, const QPlainTextEdit *result, ui::Messages &messages,
                 QObject *parent);
 
-    void setPathAsker(FileAsker asker) { m_askPath = std::move(asker); }
+    void setPathAsker(ui::FileAsker asker) { m_askPath = std::move(asker); }
     // The page has sent a read for `range`: its reply is what the box will hold.
     void readSent(const protocol::EepromRange &range) { m_read = range; }
 
@@ -46,7 +46,7 @@ private:
     ui::Messages &m_messages;
     QPushButton *m_button;
     const QPlainTextEdit *m_result;
-    FileAsker m_askPath;
+    ui::FileAsker m_askPath;
     std::optional<protocol::EepromRange> m_read; // the last one sent
 };
 
@@ -69,7 +69,7 @@ public:
 
     EepromOpener(const PageControls &page, ui::Messages &messages, QObject *parent);
 
-    void setPathAsker(FileAsker asker) { m_askPath = std::move(asker); }
+    void setPathAsker(ui::FileAsker asker) { m_askPath = std::move(asker); }
 
 private:
     void open();
@@ -81,7 +81,7 @@ private:
 
     ui::Messages &m_messages;
     PageControls m_page;
-    FileAsker m_askPath;
+    ui::FileAsker m_askPath;
 };
 
 } // namespace memory
