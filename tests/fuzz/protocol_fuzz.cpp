@@ -20,9 +20,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     (void)protocol::normaliseLineEnds(text);
     (void)protocol::bytesOfHexPairs(text);
     (void)protocol::readFrameFile(text);
-    (void)protocol::FrameFileWriter().lines(text, {});
     const auto third = size / 3;
     (void)protocol::planTransmission(text.substr(0, third), text.substr(third, 2),
                                      text.substr(third + 2 > size ? size : third + 2));
+    (void)protocol::FrameFileWriter().sent(text.substr(0, third), text.substr(third, 2),
+                                           text.substr(third + 2 > size ? size : third + 2));
     return 0;
 }
