@@ -17,6 +17,7 @@
 #include "ui/receivelog.h"
 #include "ui/receivetools.h"
 #include "ui/receivewindow.h"
+#include "ui/screenfit.h"
 #include "ui/secondarywindows.h"
 #include "ui/terminalline.h"
 
@@ -111,7 +112,8 @@ Main::Main(serial::BoardConnection &connection, ui::Messages &messages, QWidget 
     side->addWidget(exit);
     side->addStretch();
 
-    auto *layout = new QGridLayout(this);
+    auto *form = new QWidget(this);
+    auto *layout = new QGridLayout(form);
     layout->addWidget(m_pages, 0, 0);
     layout->addLayout(side, 0, 1);
     layout->addWidget(buildTerminal(), 1, 0, 1, 2);
@@ -121,6 +123,7 @@ Main::Main(serial::BoardConnection &connection, ui::Messages &messages, QWidget 
     // Four whole rows of settings, however large the font.
     m_settingsList->setFixedHeight(m_settingsList->sizeHintForRow(0) * 4
                                    + 2 * m_settingsList->frameWidth());
+    new ui::ScreenFit(this, form);
 }
 
 Main::~Main() = default;

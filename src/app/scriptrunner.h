@@ -35,16 +35,19 @@ public:
 
     // Refused: a pacing comment that cannot be read; `frame` holds its line and why.
     enum class Next { Frame, End, TooLong, Failed, Refused };
+    // Reads up to `size` bytes into `buffer`, as read(2) does: 0 at the end, -1 on a failure.
+    using Read = std::function<long(char *buffer, std::size_t size)>;
 
+    explicit ScriptSource(Read read);
     // Reads `descriptor`, which stays the caller's.
-    explicit ScriptSource(int descriptor);
+    static ScriptSource reading(int descriptor);
 
     Next next(ScriptFrame &frame);
     // The number of the line read last.
     int lineNumber() const { return m_line; }
 
 private:
-    int m_descriptor;
+    Read m_read;
     std::string m_buffer;
     int m_line = 0;
     bool m_ended = false;

@@ -12,6 +12,29 @@ namespace {
 
 using app::ScriptFrame;
 
+// The frames of a script as its lines arrive, a few bytes at a time as from a pipe.
+std::vector<ScriptFrame> framesOf(std::string text)
+{
+    app::ScriptSource source([&](char *buffer, std::size_t size) {
+        const std::size_t taken = std::min<std::size_t>({size, 3, text.size()});
+        text.copy(buffer, taken);
+        text.erase(0, taken);
+        return static_cast<long>(taken);
+    });
+    std::vector<ScriptFrame> frames;
+    for (ScriptFrame frame; source.next(frame) == app::ScriptSource::Next::Frame;)
+        frames.push_back(frame);
+    return frames;
+}
+
+TEST(ScriptSource, GivesTheNonBlankLinesWithTheirNumbers)
+{
+    const std::vector<ScriptFrame> expected
+            = {{1, "]k"}, {3, "]c]402014"}, {5, "]d]4020"}, {6, "]e"}, {7, "]f"}};
+    EXPECT_EQ(framesOf("]k\r\n\r\n  ]c]402014 \t\n \n]d]4020\n]e\r]f"), expected);
+    EXPECT_TRUE(framesOf("\n \r\n").empty());
+}
+
 struct ScriptRunnerTest : ::testing::Test
 {
     testing_support::FakeClock clock;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "memory/chosenfile.h"
 #include "protocol/intelhex.h"
 #include "protocol/memoryframes.h"
 #include "ui/fileasker.h"
@@ -9,7 +10,6 @@
 #include <cstdint>
 #include <optional>
 
-class QFile;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -20,8 +20,6 @@ class Messages;
 }
 
 namespace memory {
-
-struct Eeprom;
 
 // A file name ending in .hex, .ihx or .ihex holds Intel HEX; any other, the bytes themselves.
 bool isIntelHexName(const QString &path);
@@ -51,8 +49,9 @@ private:
 };
 
 // "Open..." on Write EEprom: a binary or Intel HEX file into the page's hex text, and a HEX
-// file's address into its start address, for the page's own "Reformat" and "&Write". A file
-// that cannot be read whole, or that does not fit the chosen EEPROM, changes nothing.
+// file's address into its start address, for the page's own "Reformat" and "&Write". Only a
+// regular file is read, and never more of it than can be used; one that cannot be read whole,
+// or that does not fit the chosen EEPROM, changes nothing.
 class EepromOpener : public QObject
 {
     Q_OBJECT
@@ -74,10 +73,11 @@ public:
 private:
     void open();
     // Each shows why when it says no.
-    bool opened(QFile &file);
-    bool fits(const QString &path, const Eeprom &eeprom, std::uint64_t start, std::uint64_t count);
+    bool fits(const QString &path, protocol::Eeprom memory, std::uint64_t start,
+              std::uint64_t count);
+    std::optional<ChosenBytes> read(const QString &path, qint64 limit);
     std::optional<protocol::MemoryImage> readHex(const QString &path);
-    std::optional<protocol::MemoryImage> readBinary(const QString &path, const Eeprom &eeprom);
+    std::optional<protocol::MemoryImage> readBinary(const QString &path, protocol::Eeprom memory);
 
     ui::Messages &m_messages;
     PageControls m_page;
