@@ -1,5 +1,7 @@
 #include "app/mainwindow.h"
 
+#include "app/frameentries.h"
+#include "app/framerecorder.h"
 #include "app/maintexts.h"
 #include "app/transmitrun.h"
 #include "memory/memorypages.h"
@@ -230,6 +232,8 @@ QWidget *Main::buildTerminal()
             &ui::ReceiveTools::takeBytes);
     connect(m_receiveTools->log(), &ui::ReceiveLog::switched, m_logIndicator,
             &ui::LogIndicator::showPath);
+    new FrameEntries(this, *m_receiveTools, *new FrameRecorder(m_connection, this), m_messages,
+                     [this](const std::vector<protocol::FileFrame> &frames) { play(frames); });
     auto *copy = button("Command7", text::copy, group);
     connect(copy, &QPushButton::clicked, this,
             [this] { ui::copyToClipboard(m_receive->text(), m_messages); });
@@ -340,10 +344,15 @@ void Main::sendAll(const QStringList &frames)
     transmitFrames(frames);
 }
 
-void Main::transmitFrames(const QStringList &frames)
+bool Main::transmitFrames(const QStringList &frames)
+{
+    return transmitFrames(frames, {m_waitChar->text(), m_xmitDelay->text()});
+}
+
+bool Main::transmitFrames(const QStringList &frames, const serial::Pacing &pacing)
 {
     using End = serial::BoardConnection::Outcome::End;
-    const auto run = m_connection.plan(frames, {m_waitChar->text(), m_xmitDelay->text()});
+    const auto run = m_connection.plan(frames, pacing);
     TransmitRun progress(this, m_connection.clock(), run.characters, run.duration,
                          m_connection.charactersPerSecond());
     m_run = &progress;
@@ -370,6 +379,27 @@ void Main::transmitFrames(const QStringList &frames)
         break;
     }
     m_run = nullptr;
+    return outcome.end == End::Sent;
+}
+
+void Main::play(const std::vector<protocol::FileFrame> &frames)
+{
+    if (!guardOpen())
+        return;
+    // One transmission for each run of frames the file paces alike.
+    QStringList run;
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        const protocol::FileFrame &frame = frames[i];
+        run.append(QString::fromStdString(frame.frame));
+        if (i + 1 < frames.size() && frames[i + 1].delayMs == frame.delayMs
+            && frames[i + 1].waitChar == frame.waitChar)
+            continue;
+        const serial::Pacing pacing{
+                frame.waitChar ? QString::fromStdString(*frame.waitChar) : m_waitChar->text(),
+                frame.delayMs ? QString::number(*frame.delayMs) : m_xmitDelay->text()};
+        if (!transmitFrames(std::exchange(run, {}), pacing))
+            return;
+    }
 }
 
 void Main::tell(const QString &message)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "protocol/framefile.h"
 #include "serial/boardconnection.h"
 #include "ui/commandlink.h"
 
@@ -70,7 +71,10 @@ private:
     void showClosed();
     void exitProgram();
     void sendTyped(const QByteArray &bytes);
-    void transmitFrames(const QStringList &frames);
+    // True when every frame went out.
+    bool transmitFrames(const QStringList &frames);
+    bool transmitFrames(const QStringList &frames, const serial::Pacing &pacing);
+    void play(const std::vector<protocol::FileFrame> &frames);
     void showReceived(const QByteArray &bytes);
     void showState(serial::BoardConnection::State state);
     void portLost(const QString &reason);

@@ -49,7 +49,9 @@ Options parseOptions(const QStringList &arguments)
             QStringLiteral("Without a window: open the port (port 1, or the one given with "
                            "--port), send each non-blank line of FILE as one frame, print what "
                            "the board answers and wait for its \"Ready:\" after each. \"-\" "
-                           "reads standard input. Exits 0 when every frame was answered, 1 when "
+                           "reads standard input. A line starting with \"#\" is a comment; "
+                           "\"# xmitdelay MS\" and \"# waitchar CHAR\" set the pacing of the "
+                           "lines below them. Exits 0 when every frame was answered, 1 when "
                            "one was not, 2 on a usage or port error."),
             QStringLiteral("FILE"));
     const QCommandLineOption settings(

@@ -87,11 +87,16 @@ ScriptSource::Next ScriptSource::next(ScriptFrame &frame)
                 frame = {m_line, {}};
                 return Next::TooLong;
             }
-            frame = {m_line, std::string(line)};
+            const auto read = line.empty() ? protocol::FrameFileReader::Line::Comment
+                                           : m_reader.read(m_line, line, frame);
             const bool crLf = end != std::string::npos && m_buffer.compare(end, 2, "\r\n") == 0;
             m_buffer.erase(0, end == std::string::npos ? m_buffer.size() : end + (crLf ? 2 : 1));
-            if (!frame.frame.empty())
+            if (read == protocol::FrameFileReader::Line::Frame)
                 return Next::Frame;
+            if (read == protocol::FrameFileReader::Line::Refused) {
+                frame = {m_line, m_reader.refusal()};
+                return Next::Refused;
+            }
             continue;
         }
         if (m_ended)
@@ -149,8 +154,6 @@ int ScriptRunner::run(const FrameSupply &next, const Pacing &pacing)
     if (!opened.ok)
         return stop(2, "cannot open port " + std::to_string(m_connection.port().portNumber()) + ": "
                                + opened.explained().toStdString());
-    const serial::Pacing paced{QString::fromStdString(pacing.waitChar),
-                               QString::number(pacing.delayMs)};
     for (ScriptFrame frame;;) {
         switch (next(frame)) {
         case ScriptSource::Next::Frame:
@@ -163,7 +166,11 @@ int ScriptRunner::run(const FrameSupply &next, const Pacing &pacing)
                                    + std::to_string(ScriptSource::longestLine) + " characters)");
         case ScriptSource::Next::Failed:
             return stop(2, std::string("the frames could not be read: ") + std::strerror(errno));
+        case ScriptSource::Next::Refused:
+            return stop(2, frame.frame);
         }
+        const serial::Pacing paced{QString::fromStdString(frame.waitChar.value_or(pacing.waitChar)),
+                                   QString::number(frame.delayMs.value_or(pacing.delayMs))};
         const auto outcome = m_connection.transmit(
                 m_connection.plan({QString::fromStdString(frame.frame)}, paced));
         switch (outcome.end) {

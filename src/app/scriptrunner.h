@@ -1,6 +1,7 @@
 #pragma once
 
 #include "protocol/defaults.h"
+#include "protocol/framefile.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -21,14 +22,8 @@ namespace app {
 
 struct Options;
 
-// One line of a script: its number in the file (from 1) and the frame it holds.
-struct ScriptFrame
-{
-    int line = 0;
-    std::string frame;
-
-    bool operator==(const ScriptFrame &) const = default;
-};
+// One frame of a script, with its line and the pacing the script's comments set for it.
+using ScriptFrame = protocol::FileFrame;
 
 // A script's frames as its lines arrive, so that a pipe kept open (`tail -f frames | sketra
 // --send -`) sends each frame as soon as its line is there.
@@ -38,7 +33,8 @@ public:
     // No frame the board takes comes near this; a longer line is no frame.
     static constexpr std::size_t longestLine = std::size_t{1} << 20;
 
-    enum class Next { Frame, End, TooLong, Failed };
+    // Refused: a pacing comment that cannot be read; `frame` holds its line and why.
+    enum class Next { Frame, End, TooLong, Failed, Refused };
     // Reads up to `size` bytes into `buffer`, as read(2) does: 0 at the end, -1 on a failure.
     using Read = std::function<long(char *buffer, std::size_t size)>;
 
@@ -55,6 +51,7 @@ private:
     std::string m_buffer;
     int m_line = 0;
     bool m_ended = false;
+    protocol::FrameFileReader m_reader;
 };
 
 // A frame or a board's line made fit for a terminal: control bytes escaped, and cut with its
@@ -82,9 +79,10 @@ public:
     ScriptRunner(const ScriptRunner &) = delete;
     ScriptRunner &operator=(const ScriptRunner &) = delete;
 
-    // Opens the port, sends, closes. 0: every frame answered; 1: one refused, not answered in
-    // time, not taken by the line, or no frame at all; 2: the port could not be opened,
-    // refused a write or went away.
+    // Opens the port, sends, closes; a frame whose script set its own pacing goes out at that.
+    // 0: every frame answered; 1: one refused, not answered in time, not taken by the line, or
+    // no frame at all; 2: the port could not be opened, refused a write or went away, or the
+    // script's pacing could not be read.
     int run(const FrameSupply &next, const Pacing &pacing);
     int run(const std::vector<ScriptFrame> &frames, const Pacing &pacing);
 

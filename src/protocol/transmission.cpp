@@ -31,6 +31,12 @@ std::optional<std::int32_t> transmitDelay(std::string_view delayText)
     return delay < 0 ? 0 : static_cast<std::int32_t>(delay);
 }
 
+std::string waitCharacter(std::string_view waitText)
+{
+    const std::string_view wait = trimBlanks(waitText);
+    return utf8Characters(wait).size() == 1 ? std::string(wait) : std::string();
+}
+
 TransmitPlan planTransmission(std::string_view terminalText, std::string_view waitText,
                               std::string_view delayText)
 {
@@ -45,12 +51,12 @@ TransmitPlan planTransmission(std::string_view terminalText, std::string_view wa
         plan.refusal = TransmitRefusal::DelayOutOfRange;
         return plan;
     }
-    const auto waitCharacters = utf8Characters(trimBlanks(waitText));
-    const bool waits = waitCharacters.size() == 1 && *delay > 0;
+    const std::string wait = waitCharacter(waitText);
+    const bool waits = !wait.empty() && *delay > 0;
 
     const auto characters = utf8Characters(terminalText);
     for (std::size_t i = 0; i < count; ++i) {
-        const bool pause = waits && characters[i] == waitCharacters.front();
+        const bool pause = waits && characters[i] == wait;
         if (pause || plan.steps.empty())
             plan.steps.push_back({pause ? *delay : 0, {}});
         plan.steps.back().bytes += characters[i];

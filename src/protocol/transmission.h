@@ -38,6 +38,10 @@ struct TransmitPlan
 TransmitPlan planTransmission(std::string_view terminalText, std::string_view waitText,
                               std::string_view delayText);
 
+// The character `send` pauses before: the wait text's one character once its blanks are
+// trimmed; none when it holds no character or more than one.
+std::string waitCharacter(std::string_view waitText);
+
 // The pause `send` makes before each wait character, or nothing when it does not fit 32 bits.
 std::optional<std::int32_t> transmitDelay(std::string_view delayText);
 

@@ -225,6 +225,7 @@ constexpr ControlRow lcdReadWrite[] = {
     end(),
     button("cmdlcdcapture", "Cap&ture...", {1, 6}),
     button("cmdlcdpicture", "Loa&d picture...", {2, 6}),
+    button("cmdlcdtext", "Wr&ite Text...", {3, 6}),
 };
 // clang-format on
 

@@ -51,6 +51,10 @@ QMenu *ReceiveTools::menu(const QPoint &position) const
     QMenu *menu = m_window->createStandardContextMenu(position);
     menu->addSeparator();
     menu->addActions({m_save, m_logging, m_showHex});
+    if (!m_entries.isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(m_entries);
+    }
     return menu;
 }
 

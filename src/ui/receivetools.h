@@ -31,6 +31,8 @@ public:
 
     // Qt's own entries for the window, then the tools; the caller owns the menu.
     QMenu *menu(const QPoint &position) const;
+    // Entries of other tools, after these.
+    void addEntries(const QList<QAction *> &entries) { m_entries += entries; }
 
     void setTextPathAsker(FileAsker asker) { m_askTextPath = std::move(asker); }
     void setLogPathAsker(FileAsker asker) { m_askLogPath = std::move(asker); }
@@ -52,6 +54,7 @@ private:
     QAction *m_showHex;
     FileAsker m_askTextPath;
     FileAsker m_askLogPath;
+    QList<QAction *> m_entries;
 };
 
 } // namespace ui

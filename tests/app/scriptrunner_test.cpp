@@ -91,11 +91,13 @@ TEST_F(ScriptRunnerTest, WaitsForTheTimeoutOfQuietAfterTheFrame)
     EXPECT_LT(clock.elapsed().count(), 340);
 }
 
-TEST_F(ScriptRunnerTest, PacesEachFrameAsSendDoes)
+TEST_F(ScriptRunnerTest, PacesEachFrameAsSendDoesAtTheScriptsOwnPacingWhereItSetsOne)
 {
-    port.incoming = "Ready:\r";
-    EXPECT_EQ(runner.run({{1, "]c]402014"}}, {35, "]", std::chrono::milliseconds(300)}), 0);
-    EXPECT_EQ(port.schedule(), "<35>]c<35>]402014");
+    port.incoming = "Ready:\rReady:\rReady:\r";
+    const std::vector<ScriptFrame> frames
+            = {{1, "]c]402014"}, {3, "]c]402014", 5, {}}, {5, "]c]402014", 5, "4"}};
+    EXPECT_EQ(runner.run(frames, {35, "]", std::chrono::milliseconds(300)}), 0);
+    EXPECT_EQ(port.schedule(), "<35>]c<35>]402014<5>]c<5>]402014]c]<5>40201<5>4");
 }
 
 TEST_F(ScriptRunnerTest, ExitsTwoWhenThePortCannotOpenOrRefusesAWrite)

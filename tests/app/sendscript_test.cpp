@@ -1,20 +1,14 @@
 // `sketra --send` as a shell runs it: the real program, without a display, against the
 // simulated board behind its pseudo-terminal.
 #include "board/simulatedboard.h"
+#include "sketraprocess.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Outcome
-{
-    int status = -1;
-    QString out, err;
-};
 
 struct SendScriptTest : ::testing::Test
 {
@@ -36,21 +30,6 @@ struct SendScriptTest : ::testing::Test
         return file.fileName();
     }
 
-    Outcome sketra(QStringList arguments, const QByteArray &input = {})
-    {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char *display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            environment.remove(QLatin1String(display));
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(SKETRA_EXECUTABLE), arguments);
-        process.write(input);
-        process.closeWriteChannel();
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
-                QString::fromLocal8Bit(process.readAllStandardError())};
-    }
-
     QString port() const
     {
         return QStringLiteral("1=%1").arg(QString::fromStdString(board.devicePath()));
@@ -61,7 +40,7 @@ struct SendScriptTest : ::testing::Test
 TEST_F(SendScriptTest, AThreeFrameFileIsAnsweredFrameByFrame)
 {
     const QString file = script("three.txt", "]k\n\n]c]402014\r\n]a]00000003\n");
-    const Outcome run = sketra({"--send", file, "--port", port()});
+    const Outcome run = runSketra({"--send", file, "--port", port()});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, "Ready:\nReady:\nffffffffReady:\n");
     EXPECT_EQ(run.err, "");
@@ -71,7 +50,7 @@ TEST_F(SendScriptTest, AThreeFrameFileIsAnsweredFrameByFrame)
 TEST_F(SendScriptTest, AMalformedFrameEndsTheRunWithStatusOneNamingItsLine)
 {
     const QString file = script("bad.txt", "]k\n]c]12c2014\n]d]4020\n");
-    const Outcome run = sketra({"--send", file, "--port", port()});
+    const Outcome run = runSketra({"--send", file, "--port", port()});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "Ready:\nError: more characters than the command takes: ]c]12c2014\n");
     EXPECT_EQ(run.err, "sketra: line 2 (]c]12c2014) was refused by the board\n");
@@ -80,7 +59,8 @@ TEST_F(SendScriptTest, AMalformedFrameEndsTheRunWithStatusOneNamingItsLine)
 
 TEST_F(SendScriptTest, ADashReadsTheFramesFromStandardInput)
 {
-    const Outcome run = sketra({"--send", "-", "--port", port(), "--delay", "0"}, "]k\n]d]4020\n");
+    const Outcome run
+            = runSketra({"--send", "-", "--port", port(), "--delay", "0"}, "]k\n]d]4020\n");
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, "Ready:\nReady:\n");
     EXPECT_TRUE(pixel(64, 32));
@@ -101,7 +81,7 @@ TEST_F(SendScriptTest, OptionsAreAnsweredWithoutADisplay)
             {{"--port", "9=/dev/null"}, 2, "--port takes N=DEVICE"},
     };
     for (const auto &row : rows) {
-        const Outcome run = sketra(row.args);
+        const Outcome run = runSketra(row.args);
         EXPECT_EQ(run.status, row.status) << row.args.join(' ').toStdString();
         EXPECT_TRUE((run.out + run.err).contains(row.says)) << (run.out + run.err).toStdString();
     }
@@ -114,7 +94,7 @@ TEST_F(SendScriptTest, ATwelveKilobyteFrameAtFullSpeedIsAnswered)
     for (int i = 0; i < 4096; ++i)
         frame += "]" + QByteArray::number(i % 256, 16).rightJustified(2, '0');
     frame += "]";
-    const Outcome run = sketra({"--send", "-", "--port", port(), "--delay", "0"}, frame + "\n");
+    const Outcome run = runSketra({"--send", "-", "--port", port(), "--delay", "0"}, frame + "\n");
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, "Ready:\n");
 }
@@ -122,6 +102,7 @@ TEST_F(SendScriptTest, ATwelveKilobyteFrameAtFullSpeedIsAnswered)
 TEST_F(SendScriptTest, UsageAndPortErrorsExitTwo)
 {
     const QString file = script("one.txt", "]k\n");
+    const QString badPacing = script("pacing.txt", "]k\n# xmitdelay fast\n]k\n");
     const struct
     {
         QStringList args;
@@ -130,9 +111,11 @@ TEST_F(SendScriptTest, UsageAndPortErrorsExitTwo)
             {{"--send", dir.filePath("missing.txt"), "--port", port()}, "cannot read"},
             {{"--send", file, "--port", "1=/nonexistent/tty"}, "cannot open port 1"},
             {{"--send", "/dev/zero", "--port", port()}, "not from a device"},
+            {{"--send", badPacing, "--port", port()},
+             "line 2 (# xmitdelay fast) wants a whole number of milliseconds"},
     };
     for (const auto &row : rows) {
-        const Outcome run = sketra(row.args);
+        const Outcome run = runSketra(row.args);
         EXPECT_EQ(run.status, 2) << row.args.join(' ').toStdString();
         EXPECT_TRUE(run.err.contains(row.says)) << run.err.toStdString();
     }

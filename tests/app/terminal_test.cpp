@@ -1,12 +1,18 @@
 // `send`, the key-press terminal, "C&lear", the receive poll and "Copy".
+#include "app/frameentries.h"
 #include "mainfixture.h"
 #include "ui/receivetools.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTemporaryDir>
+
+#include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -31,6 +37,29 @@ TEST_F(MainFixture, SendReadsDelayAndWaitCharacterAfreshEachCall)
     setText("waitchr", "");
     main.send();
     EXPECT_EQ(port.schedule(), "<36>]k]k");
+}
+
+TEST_F(MainFixture, PlayingAFrameFileSendsItAtItsOwnPacingAndLeavesTheBoxesAlone)
+{
+    open();
+    QTemporaryDir dir;
+    QFile file(dir.filePath("frames.txt"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("]k\n# xmitdelay 7\n]c]40\n# waitchar\n]d]4020\n");
+    file.close();
+    main.findChild<app::FrameEntries *>()->setPlayAsker([&](QWidget *) { return file.fileName(); });
+    // The entry as the receive window's context menu offers it.
+    const std::unique_ptr<QMenu> menu(main.findChild<ui::ReceiveTools *>()->menu({}));
+    const auto entries = menu->actions();
+    const auto play = std::find_if(entries.begin(), entries.end(), [](const QAction *entry) {
+        return entry->objectName() == QLatin1String("playFrames");
+    });
+    ASSERT_NE(play, entries.end());
+    (*play)->trigger();
+    EXPECT_EQ(port.schedule(), "<20>]k<7>]c<7>]40]d]4020");
+    EXPECT_EQ(textOf("xmitdelay"), "20");
+    EXPECT_EQ(textOf("waitchr"), "]");
+    EXPECT_TRUE(messages.texts.isEmpty());
 }
 
 TEST_F(MainFixture, StatusIsBusyAndThePollOffWhileTransmitting)

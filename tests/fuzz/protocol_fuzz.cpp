@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to every reading of typed text and every encoding of received text.
 #include "protocol/fields.h"
+#include "protocol/framefile.h"
 #include "protocol/hexbytes.h"
 #include "protocol/lineends.h"
 #include "protocol/linesettings.h"
@@ -18,8 +19,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     (void)protocol::parseLineSettings(text);
     (void)protocol::normaliseLineEnds(text);
     (void)protocol::bytesOfHexPairs(text);
+    (void)protocol::readFrameFile(text);
     const auto third = size / 3;
     (void)protocol::planTransmission(text.substr(0, third), text.substr(third, 2),
                                      text.substr(third + 2 > size ? size : third + 2));
+    (void)protocol::FrameFileWriter().sent(text.substr(0, third), text.substr(third, 2),
+                                           text.substr(third + 2 > size ? size : third + 2));
     return 0;
 }

@@ -82,6 +82,7 @@ constexpr ButtonRule buttonRules[] = {
     // The file tools, with every file dialog cancelled.
     {"cmdesave", Sends::Nothing, ""},        {"cmdeopen", Sends::Nothing, ""},
     {"cmdlcdpicture", Sends::Nothing, ""},   {"cmdlcdcapture", Sends::OneFrame, "n"},
+    {"cmdlcdtext", Sends::Nothing, ""},
 };
 // clang-format on
 
@@ -144,12 +145,14 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
         open();
         port.written.clear();
-        // A person who is asked for a file cancels: no test waits on a dialog.
-        QObject::connect(&m_cancelFileDialogs, &QTimer::timeout, [] {
-            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget()))
+        // A person who is asked for a file or a text cancels: no test waits on a dialog.
+        QObject::connect(&m_cancelDialogs, &QTimer::timeout, [] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (qobject_cast<QFileDialog *>(dialog)
+                || (dialog && dialog->objectName() == QLatin1String("textDialog")))
                 dialog->reject();
         });
-        m_cancelFileDialogs.start(20);
+        m_cancelDialogs.start(20);
     }
 
     const ui::PageTable &page() const { return ui::pageTables()[GetParam()]; }
@@ -272,7 +275,7 @@ protected:
     }
 
     int m_framesSent = 0;
-    QTimer m_cancelFileDialogs;
+    QTimer m_cancelDialogs;
 };
 
 TEST_P(BadInputSweep, EveryButtonSendsAWellFormedFrameOrSaysWhyNot)

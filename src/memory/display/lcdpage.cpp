@@ -2,6 +2,7 @@
 
 #include "memory/display/displaycapture.h"
 #include "memory/display/pictureloader.h"
+#include "memory/display/textwriter.h"
 #include "memory/memorytexts.h"
 #include "memory/memorywidgets.h"
 #include "protocol/memoryframes.h"
@@ -64,6 +65,7 @@ LcdPage::LcdPage(const QObject &pages, ui::CommandLink &link, ui::Messages &mess
             control<QPushButton>(pages, "cmdlcdpicture"), [this] { return corners(); }, messages,
             this);
     connect(loader, &PictureLoader::loaded, this, &LcdPage::showPicture);
+    new TextWriter(control<QPushButton>(pages, "cmdlcdtext"), *loader, this);
 }
 
 protocol::CornerReading LcdPage::corners() const

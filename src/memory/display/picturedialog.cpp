@@ -44,6 +44,7 @@ PictureDialog::PictureDialog(const protocol::GreyImage &picture, int width, int 
     , m_threshold(new QSpinBox)
     , m_invert(new QCheckBox(tr("&Invert")))
     , m_view(new QLabel)
+    , m_form(new QFormLayout)
 {
     setObjectName(QStringLiteral("pictureDialog"));
     setWindowTitle(tr("Load picture"));
@@ -61,7 +62,7 @@ PictureDialog::PictureDialog(const protocol::GreyImage &picture, int width, int 
     auto *threshold = new QHBoxLayout;
     threshold->addWidget(m_thresholdSlider, 1);
     threshold->addWidget(m_threshold);
-    auto *form = new QFormLayout;
+    auto *form = m_form;
     form->addRow(tr("&Placement"), m_placement);
     form->addRow(tr("&Shading"), m_shading);
     auto *thresholdLabel = new QLabel(tr("&Threshold"));
@@ -101,6 +102,18 @@ void PictureDialog::setOptions(const protocol::PictureOptions &options)
     m_threshold->setValue(options.threshold);
     m_thresholdSlider->setValue(options.threshold);
     m_invert->setChecked(options.invert);
+    refresh();
+}
+
+void PictureDialog::drawOwnPicture(QLayout *rows)
+{
+    m_form->setRowVisible(m_placement, false);
+    static_cast<QVBoxLayout *>(layout())->insertLayout(1, rows);
+}
+
+void PictureDialog::setPicture(const protocol::GreyImage &picture)
+{
+    m_picture = picture;
     refresh();
 }
 

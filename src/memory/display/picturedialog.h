@@ -6,6 +6,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QSlider;
 class QSpinBox;
@@ -25,6 +26,12 @@ public:
     // The pixels as the options make them.
     const protocol::Bitmap &preview() const { return m_preview; }
 
+protected:
+    // For a dialog that draws its own picture at the rectangle's size: its rows go above the
+    // shading, and there is no placement to choose.
+    void drawOwnPicture(QLayout *rows);
+    void setPicture(const protocol::GreyImage &picture);
+
 private:
     void refresh();
 
@@ -38,6 +45,7 @@ private:
     QSpinBox *m_threshold;
     QCheckBox *m_invert;
     QLabel *m_view;
+    QFormLayout *m_form;
 };
 
 } // namespace memory

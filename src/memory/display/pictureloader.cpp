@@ -103,26 +103,33 @@ std::optional<protocol::DisplayRect> PictureLoader::target()
 
 void PictureLoader::load()
 {
+    loadFrom([this](QWidget *owner, int width, int height) -> std::optional<protocol::Bitmap> {
+        const QString path = m_askPath(owner);
+        if (path.isEmpty())
+            return std::nullopt;
+        const ReadPicture picture = readPicture(path);
+        if (picture.image.isNull()) {
+            m_messages.show(picture.refusal);
+            return std::nullopt;
+        }
+        const protocol::GreyImage grey = greyImage(picture.image);
+        const auto options = m_askOptions(owner, grey, width, height);
+        if (!options)
+            return std::nullopt;
+        return protocol::toBitmap(grey, width, height, *options);
+    });
+}
+
+void PictureLoader::loadFrom(const PixelsAsker &ask)
+{
     const auto target = this->target();
     if (!target)
         return;
-    QWidget *owner = m_button->window();
-    const QString path = m_askPath(owner);
-    if (path.isEmpty())
+    const auto pixels = ask(m_button->window(), target->width(), target->height());
+    if (!pixels)
         return;
-    const ReadPicture picture = readPicture(path);
-    if (picture.image.isNull()) {
-        m_messages.show(picture.refusal);
-        return;
-    }
-    const protocol::GreyImage grey = greyImage(picture.image);
-    const auto options = m_askOptions(owner, grey, target->width(), target->height());
-    if (!options)
-        return;
-    const protocol::Bitmap pixels
-            = protocol::toBitmap(grey, target->width(), target->height(), *options);
     emit loaded(*target, QString::fromStdString(
-                                 protocol::hexPairs(protocol::packDisplayBytes(pixels, *target))));
+                                 protocol::hexPairs(protocol::packDisplayBytes(*pixels, *target))));
 }
 
 } // namespace memory

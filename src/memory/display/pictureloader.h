@@ -28,6 +28,10 @@ public:
     // nothing when the person cancels.
     using OptionsAsker = std::function<std::optional<protocol::PictureOptions>(
             QWidget *parent, const protocol::GreyImage &picture, int width, int height)>;
+    // The pixels of a width x height rectangle from wherever they come; nothing when the
+    // person cancels or the source could not give them.
+    using PixelsAsker
+            = std::function<std::optional<protocol::Bitmap>(QWidget *owner, int width, int height)>;
 
     // The page's rectangle as its corner boxes hold it at the time of asking.
     using Corners = std::function<protocol::CornerReading()>;
@@ -37,6 +41,10 @@ public:
 
     void setPathAsker(ui::FileAsker asker) { m_askPath = std::move(asker); }
     void setOptionsAsker(OptionsAsker asker) { m_askOptions = std::move(asker); }
+
+    // The page's rectangle checked, then pixels of its size from `ask` handed back to the page
+    // as a loaded picture is.
+    void loadFrom(const PixelsAsker &ask);
 
 signals:
     // The picture as the hex text a read of `rect` answers.

@@ -1,8 +1,15 @@
-// The picture dialog: its preview follows every option, at the rectangle's own pixels.
+// The picture dialog: its preview follows every option, at the rectangle's own pixels; and text
+// written through it.
 #include "memory/display/picturedialog.h"
+#include "memory/display/textdialog.h"
+#include "memory/display/textwriter.h"
+#include "memory/memoryfixture.h"
+#include "protocol/hexbytes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontComboBox>
+#include <QPainter>
 #include <QSpinBox>
 
 #include <gtest/gtest.h>
@@ -48,6 +55,54 @@ TEST(PictureDialog, ThePreviewFollowsEveryOption)
     EXPECT_FALSE(dialog.findChild<QSpinBox *>("pictureThreshold")->isEnabled());
     EXPECT_EQ(dialog.options().shading, protocol::Shading::FloydSteinberg);
     EXPECT_TRUE(dialog.options().invert);
+}
+
+using WriteText = MemoryPagesTest;
+
+// Two pages of 48 columns across the display's two halves: what goes into `txtlcd` is the text
+// as Qt draws it there, black below the half-way grey, pixel for pixel.
+TEST_F(WriteText, TheBytesAreTheTextAsDrawnInTheRectangle)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(13);
+    font.setBold(true);
+    tabs.findChild<memory::TextWriter *>()->setTextAsker(
+            [&](QWidget *owner, int width, int height) {
+                memory::TextDialog dialog(width, height, owner);
+                dialog.findChild<QPlainTextEdit *>("textLines")->setPlainText("Hi 8\nwq");
+                dialog.findChild<QFontComboBox *>("textFont")->setCurrentFont(font);
+                dialog.findChild<QSpinBox *>("textSize")->setValue(13);
+                dialog.findChild<QCheckBox *>("textBold")->setChecked(true);
+                return std::optional(dialog.preview());
+            });
+    setBox("txtlcdx1", "40");
+    setBox("txtlcdx2", "87");
+    setBox("txtlcdy1", "2");
+    setBox("txtlcdy2", "3");
+    click("cmdlcdtext");
+
+    QImage drawn(48, 16, QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    font.setStyleStrategy(QFont::NoAntialias);
+    QPainter painter(&drawn);
+    painter.setFont(font);
+    painter.drawText(drawn.rect(), Qt::AlignCenter, QStringLiteral("Hi 8\nwq"));
+    painter.end();
+    const auto bytes = protocol::bytesOfHexPairs(memo("txtlcd").toStdString());
+    ASSERT_TRUE(bytes.has_value());
+    ASSERT_EQ(bytes->size(), 96U);
+    int lit = 0;
+    for (int x = 0; x < 48; ++x) {
+        for (int y = 0; y < 16; ++y) {
+            const bool set = ((*bytes)[static_cast<std::size_t>(x * 2 + y / 8)] >> (y % 8)) & 1;
+            EXPECT_EQ(set, qGray(drawn.pixel(x, y)) < 128) << x << "," << y;
+            lit += set ? 1 : 0;
+        }
+    }
+    EXPECT_GT(lit, 60); // the text is there, not a blank rectangle
+    const QStringList corners{box("txtlcdx1"), box("txtlcdx2"), box("txtlcdy1"), box("txtlcdy2")};
+    EXPECT_EQ(corners, (QStringList{"040", "087", "02", "03"}));
+    EXPECT_TRUE(enabled("cmdlcdfmt"));
 }
 
 } // namespace

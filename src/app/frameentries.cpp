@@ -1,0 +1,104 @@
+#include "app/frameentries.h"
+
+#include "app/framerecorder.h"
+#include "ui/messages.h"
+#include "ui/receivetools.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+
+namespace app {
+
+namespace {
+
+// What the entries show, in one place.
+namespace says {
+const QString record = QStringLiteral("Record Frames...");
+const QString play = QStringLiteral("Play Frames...");
+const QString recordTitle = QStringLiteral("Record frames");
+const QString playTitle = QStringLiteral("Play frames");
+const QString filter = QStringLiteral("Frame files (*.txt);;All files (*)");
+// %1: the file, %2: the reason.
+const QString notRecorded = QStringLiteral("The frames could not be recorded to %1: %2");
+const QString recordingStopped
+        = QStringLiteral("The recording has stopped: %1 could not be written: %2");
+const QString notRead = QStringLiteral("%1 could not be read: %2");
+const QString notAFile = QStringLiteral("frames come from a file, not from a device or a folder");
+// %1: the file, %2: the line that cannot be read and why.
+const QString notPlayed = QStringLiteral("%1 was not played: %2");
+// %1: the file.
+const QString noFrames = QStringLiteral("%1 holds no frames.");
+} // namespace says
+
+QAction *entry(const QString &text, const char *name, QObject *parent)
+{
+    auto *action = new QAction(text, parent);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+} // namespace
+
+FrameEntries::FrameEntries(QWidget *window, ui::ReceiveTools &tools, FrameRecorder &recorder,
+                           ui::Messages &messages, Player play)
+    : QObject(&tools)
+    , m_window(window)
+    , m_recorder(recorder)
+    , m_messages(messages)
+    , m_play(std::move(play))
+    , m_record(entry(says::record, "recordFrames", this))
+    , m_playEntry(entry(says::play, "playFrames", this))
+    , m_askRecord(ui::saveFileAsker(says::recordTitle, QStringLiteral("frames.txt"), says::filter))
+    , m_askPlay(ui::openFileAsker(says::playTitle, says::filter))
+{
+    m_record->setCheckable(true);
+    tools.addEntries({m_record, m_playEntry});
+    connect(m_record, &QAction::triggered, this, &FrameEntries::record);
+    connect(m_playEntry, &QAction::triggered, this, &FrameEntries::play);
+    connect(&m_recorder, &FrameRecorder::failed, this, [this](const QString &reason) {
+        m_record->setChecked(false);
+        m_messages.show(says::recordingStopped.arg(QFileInfo(m_recordPath).fileName(), reason));
+    });
+}
+
+void FrameEntries::record(bool on)
+{
+    if (!on) {
+        m_recorder.stop();
+        return;
+    }
+    const QString path = m_askRecord(m_window);
+    const QString reason = path.isEmpty() ? QString() : m_recorder.start(path);
+    if (!reason.isEmpty())
+        m_messages.show(says::notRecorded.arg(QFileInfo(path).fileName(), reason));
+    m_recordPath = path;
+    m_record->setChecked(m_recorder.isRecording());
+}
+
+void FrameEntries::play()
+{
+    const QString path = m_askPlay(m_window);
+    if (path.isEmpty())
+        return;
+    const QString name = QFileInfo(path).fileName();
+    // A device such as /dev/zero would never end.
+    if (!QFileInfo(path).isFile()) {
+        m_messages.show(says::notRead.arg(name, says::notAFile));
+        return;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_messages.show(says::notRead.arg(name, file.errorString()));
+        return;
+    }
+    const protocol::FrameFile frames = protocol::readFrameFile(file.readAll().toStdString());
+    if (!frames.refusal.empty())
+        m_messages.show(says::notPlayed.arg(name, QString::fromStdString(frames.refusal)));
+    else if (frames.frames.empty())
+        m_messages.show(says::noFrames.arg(name));
+    else
+        m_play(frames.frames);
+}
+
+} // namespace app
