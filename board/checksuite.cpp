@@ -148,10 +148,9 @@ std::vector<ScratchRange> scratchRanges()
 
 std::vector<std::string> pacingSequence()
 {
-    return {"]k", stringFrame('h', 0, 0, "THE;QUICK;BROWN;FOX;JUMPS;OVER;THE;LAZY;DOG;0123456789"),
-            stringFrame('v', 122, 0, "PACE"),
-            "]m]00270303]01]03]07]0f]1f]3f]7f]ff]fe]fc]f8]f0]e0]c0]80]00]81]42]24]18]18]24]42"
-            "]81]ff]00]ff]00]aa]55]aa]55]0f]f0]0f]f0]33]cc]33]cc"};
+    // Two full text lines, then a vertical string over the end of the first.
+    return {"]k", stringFrame('h', 0, 0, "THE;QUICK;BROWN;FOX;JUMPS;OVER;THE;LAZY;DOG;0"),
+            stringFrame('v', 120, 0, "OK")};
 }
 
 std::string ReferenceBoard::answer(std::string_view frame)

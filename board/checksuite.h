@@ -44,10 +44,11 @@ struct ScratchRange
 std::vector<ScratchRange> scratchRanges();
 
 // Frames that ask the most of a board's receive buffer at a given pacing: long strings, whose
-// characters each take the firmware a while, and a display write. They draw on pages 0 to 3
-// only, so `pacingCaptureFrame` reads back all they can change.
+// characters each take the firmware longer than anything else the transmit delay paces (the
+// memory pages pace their writes themselves). They draw on pages 0 and 1 only, so
+// `pacingCaptureFrame` reads back all they can change.
 std::vector<std::string> pacingSequence();
-inline constexpr std::string_view pacingCaptureFrame = "]n]007f0003";
+inline constexpr std::string_view pacingCaptureFrame = "]n]007f0001";
 
 // The firmware without the timing model, from power-on: what it answers to each frame, as the
 // board check expects a board to answer.

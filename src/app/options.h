@@ -13,6 +13,11 @@ struct Options
     bool boardTiming = false; // --board-timing: that board keeps a real one's pace
     // --send FILE: send each line of FILE ("-": standard input) as a frame, without a window.
     QString sendFile;
+    // --check-board: run the board check suite; --find-pacing: find the fastest safe pacing;
+    // --report DIR: write what they found to DIR/index.html. All without a window.
+    bool checkBoard = false;
+    bool findPacing = false;
+    QString reportFolder;
     QString settings = QStringLiteral("19200,n,8,1"); // --settings
     int delayMs = 20;                                 // --delay
     QString waitChar = QStringLiteral("]");           // --wait-char

@@ -1,5 +1,6 @@
 #include "app/scriptrunner.h"
 
+#include "app/checkmode.h"
 #include "app/options.h"
 #include "protocol/lineends.h"
 #include "protocol/textlines.h"
@@ -170,7 +171,8 @@ bool asksForScript(int argc, char *argv[])
     // The options that only a script run takes count too, so that a mistake in them is
     // reported without a display.
     static constexpr std::string_view scriptOptions[]
-            = {"--send", "--settings", "--delay", "--wait-char", "--timeout"};
+            = {"--send",     "--check-board", "--find-pacing", "--report",
+               "--settings", "--delay",       "--wait-char",   "--timeout"};
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         for (const std::string_view option : scriptOptions) {
@@ -192,6 +194,8 @@ int scriptMain(int argc, char *argv[])
         (options.exitCode ? std::cerr : std::cout) << options.output.toStdString();
         return options.exitCode;
     }
+    if (options.checkBoard || options.findPacing)
+        return runBoardCheck(options, std::cout, std::cerr);
     return runScript(options, std::cout, std::cerr);
 }
 

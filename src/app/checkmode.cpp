@@ -1,0 +1,221 @@
+#include "app/checkmode.h"
+
+#include "app/boardcheck.h"
+#include "app/checkreport.h"
+#include "app/options.h"
+#include "app/pacingsearch.h"
+#include "app/scriptrunner.h"
+#include "app/transmitrun.h"
+#include "protocol/transmission.h"
+#include "serial/clock.h"
+#include "serial/qtserialport.h"
+
+#include <csignal>
+#include <iostream>
+#include <unistd.h>
+
+namespace app {
+
+namespace {
+
+volatile std::sig_atomic_t stopSignalled = 0;
+
+void onStopSignal(int)
+{
+    stopSignalled = 1;
+}
+
+// Ctrl+C (and a polite kill) asks the check to stop; it restores the EEPROM bytes first.
+class StopSignals
+{
+public:
+    StopSignals()
+    {
+        stopSignalled = 0;
+        struct sigaction action = {};
+        action.sa_handler = onStopSignal;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, &m_oldInt);
+        sigaction(SIGTERM, &action, &m_oldTerm);
+    }
+    ~StopSignals()
+    {
+        sigaction(SIGINT, &m_oldInt, nullptr);
+        sigaction(SIGTERM, &m_oldTerm, nullptr);
+    }
+    StopSignals(const StopSignals &) = delete;
+    StopSignals &operator=(const StopSignals &) = delete;
+
+    static bool requested() { return stopSignalled != 0; }
+
+private:
+    struct sigaction m_oldInt = {};
+    struct sigaction m_oldTerm = {};
+};
+
+class PortExchange final : public FrameExchange
+{
+public:
+    PortExchange(serial::Port &port, serial::Clock &clock, std::chrono::milliseconds timeout)
+        : m_port(port)
+        , m_clock(clock)
+        , m_transmitter(port, clock)
+        , m_timeout(timeout)
+    {}
+
+    FrameAnswer exchange(const std::string &frame, int delayMs) override
+    {
+        const auto plan = protocol::planTransmission(frame, "]", std::to_string(delayMs));
+        const auto sent = m_transmitter.transmit(plan.steps);
+        if (!sent.ok)
+            return {FrameAnswer::State::Failed, {}, sent.reason.toStdString()};
+        auto quietSince = m_clock.now();
+        for (;;) {
+            const QByteArray arrived = m_port.readAll();
+            if (!m_port.fault().ok)
+                return {FrameAnswer::State::Failed, {}, m_port.fault().reason.toStdString()};
+            if (!arrived.isEmpty()) {
+                m_received += arrived.toStdString();
+                quietSince = m_clock.now();
+            }
+            const ReplyCheck check = checkReply(m_received);
+            if (check.state != ReplyCheck::State::Pending) {
+                FrameAnswer answer = readAnswer(m_received.substr(0, check.length));
+                m_received.erase(0, check.length);
+                return answer;
+            }
+            if (m_clock.now() - quietSince >= m_timeout)
+                return {FrameAnswer::State::Silent, {}, {}};
+            m_clock.sleepUntil(m_clock.now() + std::chrono::milliseconds(5));
+        }
+    }
+
+    void settle(std::chrono::milliseconds quiet) override
+    {
+        auto quietSince = m_clock.now();
+        while (m_clock.now() - quietSince < quiet && m_port.fault().ok) {
+            if (!m_port.readAll().isEmpty())
+                quietSince = m_clock.now();
+            m_clock.sleepUntil(m_clock.now() + std::chrono::milliseconds(5));
+        }
+        m_received.clear();
+    }
+
+private:
+    serial::Port &m_port;
+    serial::Clock &m_clock;
+    serial::Transmitter m_transmitter;
+    std::chrono::milliseconds m_timeout;
+    std::string m_received;
+};
+
+// One line on a terminal, rewritten in place; nothing when the errors go to a file.
+class ProgressLine
+{
+public:
+    explicit ProgressLine(std::ostream &err)
+        : m_err(err)
+        , m_shown(::isatty(STDERR_FILENO) == 1)
+    {}
+    ~ProgressLine() { show({}); }
+
+    void show(const std::string &text)
+    {
+        if (!m_shown)
+            return;
+        m_err << '\r' << text;
+        if (text.size() < m_width)
+            m_err << std::string(m_width - text.size(), ' ') << '\r';
+        m_width = text.size();
+        m_err.flush();
+    }
+
+private:
+    std::ostream &m_err;
+    bool m_shown;
+    std::size_t m_width = 0;
+};
+
+} // namespace
+
+int runBoardCheck(const Options &options, std::ostream &out, std::ostream &err)
+{
+    serial::PortMap ports = serial::PortMap::discover();
+    for (auto it = options.ports.cbegin(); it != options.ports.cend(); ++it)
+        ports.assign(it.key(), it.value());
+    serial::QtSerialPort port(ports);
+    const int number = options.ports.isEmpty() ? 1 : options.ports.firstKey();
+    port.setPortNumber(number);
+    port.setSettings(options.settings);
+    const auto opened = port.open();
+    if (!opened.ok) {
+        err << "sketra: cannot open port " << number << ": " << opened.reason.toStdString() << '\n';
+        if (!opened.fix.isEmpty())
+            err << opened.fix.toStdString() << '\n';
+        return 2;
+    }
+
+    StopSignals stopSignals;
+    ProgressLine progress(err);
+    serial::SteadyClock clock;
+    PortExchange exchange(port, clock, std::chrono::milliseconds(options.timeoutMs));
+    const auto characterTime = serial::characterTime(options.settings);
+
+    int status = 0;
+    std::optional<PacingResult> pacing;
+    int delayMs = options.delayMs;
+    if (options.findPacing) {
+        PacingSearch search(exchange, characterTime);
+        search.setStopRequested(&StopSignals::requested);
+        search.setProgress([&](int trialMs) {
+            progress.show("finding the pacing: trying " + std::to_string(trialMs) + " ms");
+        });
+        pacing = search.run();
+        progress.show({});
+        out << pacingLine(*pacing) << std::endl;
+        if (!pacing->failure.empty() && !StopSignals::requested())
+            status = 2;
+        else if (!pacing->found())
+            status = 1;
+        else
+            delayMs = pacing->recommendedMs();
+    }
+
+    std::optional<CheckResult> check;
+    if (options.checkBoard && status == 0 && !StopSignals::requested()) {
+        BoardCheck boardCheck(exchange, characterTime);
+        boardCheck.setStopRequested(&StopSignals::requested);
+        boardCheck.setProgress([&](std::size_t group, std::size_t groups, const std::string &name,
+                                   std::chrono::milliseconds left) {
+            progress.show("[" + std::to_string(group + 1) + "/" + std::to_string(groups) + "] "
+                          + name + ", " + timeLeftText(left).toStdString() + " left");
+        });
+        check = boardCheck.run(delayMs);
+        progress.show({});
+        for (const auto &group : check->groups)
+            out << groupLine(group) << '\n';
+        out << totalLine(*check) << std::endl;
+        err << unrestoredText(*check);
+        if (!check->portFailure.empty())
+            err << "sketra: the port failed: " << check->portFailure << '\n';
+        status = std::max(status, check->status());
+    }
+    if (StopSignals::requested()) {
+        err << "sketra: stopped\n";
+        status = std::max(status, 1);
+    }
+    port.close();
+
+    if (!options.reportFolder.isEmpty()) {
+        QString error;
+        const ReportHeader header{port.deviceName(number), options.settings};
+        if (!writeCheckReport(options.reportFolder, header, check ? &*check : nullptr, pacing,
+                              &error)) {
+            err << "sketra: " << error.toStdString() << '\n';
+            return 2;
+        }
+    }
+    return status;
+}
+
+} // namespace app
