@@ -110,7 +110,12 @@ std::vector<CheckGroup> checkSuite()
     };
     groups.insert(groups.end(), rest.begin(), rest.end());
 
-    CheckGroup eeproms{"EEPROMs", {}, false};
+    CheckGroup eeproms{"EEPROM scratch bytes (", {}, false};
+    for (const ScratchRange &range : scratchRanges())
+        eeproms.name += std::string(eeproms.name.ends_with("(") ? "" : ", ")
+                        + std::string(range.eeprom) + " " + hexAddress(range.first) + "-"
+                        + hexAddress(range.last);
+    eeproms.name += ")";
     // A pattern that sets and clears every bit of every byte.
     const std::vector<std::uint8_t> pattern = {0x00, 0xff, 0x5a, 0xa5};
     for (const ScratchRange &range : scratchRanges()) {

@@ -145,7 +145,7 @@ std::string unrestoredText(const CheckResult &result)
 {
     std::string text;
     for (const auto &range : result.scratch) {
-        if (range.restored || !range.original)
+        if (!range.written || range.restored)
             continue;
         text += "could not restore the " + rangeText(range) + " scratch bytes; they were";
         for (const std::uint8_t byte : *range.original) {
@@ -202,7 +202,7 @@ void BoardCheck::restoreScratch(CheckResult &result)
     const auto ranges = board::scratchRanges();
     for (std::size_t i = 0; i < ranges.size(); ++i) {
         ScratchResult &scratch = result.scratch[i];
-        if (!scratch.original)
+        if (!scratch.written)
             continue;
         // Written back even when the check was stopped: only a failed port prevents it.
         const FrameAnswer written = m_exchange.exchange(ranges[i].writeFrame(*scratch.original),
@@ -319,15 +319,21 @@ CheckResult BoardCheck::run(int delayMs)
         }
         const bool writesScratch
                 = std::any_of(groups[i].frames.begin(), groups[i].frames.end(), isEepromWrite);
+        if (writesScratch && scratchRead) {
+            for (auto &scratch : result.scratch)
+                scratch.written = true;
+        }
         GroupResult group = runGroup(groups[i], delayMs, !writesScratch || scratchRead);
         estimatedSoFar += estimates[i];
         const bool interrupted
                 = !group.frames.empty()
                   && (group.frames.back().board.state == FrameAnswer::State::Failed
                       || group.frames.back().board.state == FrameAnswer::State::Stopped);
-        if (!interrupted)
+        if (!interrupted) {
+            if (m_groupDone)
+                m_groupDone(group);
             result.groups.push_back(std::move(group));
-        else if (!m_portFailed)
+        } else if (!m_portFailed)
             result.stopped = true;
     }
     result.portFailure = m_portFailure;

@@ -85,7 +85,8 @@ struct ScratchResult
     std::uint32_t first = 0;
     std::uint32_t last = 0;
     std::optional<std::vector<std::uint8_t>> original; // as read before the check
-    bool restored = false;
+    bool written = false;                              // the check has sent a write to them
+    bool restored = false;                             // written back and read back as they were
 };
 
 struct CheckResult
@@ -117,6 +118,11 @@ public:
 
     BoardCheck(FrameExchange &exchange, std::chrono::nanoseconds characterTime);
     void setProgress(Progress progress) { m_progress = std::move(progress); }
+    // Hears each group as soon as it has been compared.
+    void setGroupDone(std::function<void(const GroupResult &)> done)
+    {
+        m_groupDone = std::move(done);
+    }
     // Checked between frames: true ends the check early (the scratch bytes are still restored).
     void setStopRequested(std::function<bool()> stop) { m_stop = std::move(stop); }
 
@@ -136,6 +142,7 @@ private:
     FrameExchange &m_exchange;
     std::chrono::nanoseconds m_characterTime;
     Progress m_progress;
+    std::function<void(const GroupResult &)> m_groupDone;
     std::function<bool()> m_stop;
     int m_delayMs = 20;
     bool m_portFailed = false;

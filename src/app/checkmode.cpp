@@ -190,10 +190,12 @@ int runBoardCheck(const Options &options, std::ostream &out, std::ostream &err)
             progress.show("[" + std::to_string(group + 1) + "/" + std::to_string(groups) + "] "
                           + name + ", " + timeLeftText(left).toStdString() + " left");
         });
+        boardCheck.setGroupDone([&](const GroupResult &group) {
+            progress.show({});
+            out << groupLine(group) << std::endl;
+        });
         check = boardCheck.run(delayMs);
         progress.show({});
-        for (const auto &group : check->groups)
-            out << groupLine(group) << '\n';
         out << totalLine(*check) << std::endl;
         err << unrestoredText(*check);
         if (!check->portFailure.empty())

@@ -129,8 +129,10 @@ bool writeCheckReport(const QString &folder, const ReportHeader &header, const C
                             .arg(QString::fromStdString(scratch.eeprom))
                             .arg(scratch.first, 4, 16, QLatin1Char('0'))
                             .arg(scratch.last, 4, 16, QLatin1Char('0'))
-                            .arg(!scratch.original ? QStringLiteral("could not be read, so "
-                                                                    "not written")
+                            .arg(!scratch.original  ? QStringLiteral("could not be read, so "
+                                                                      "not written")
+                                 : !scratch.written ? QStringLiteral("read (%1), not written")
+                                                              .arg(hexBytes(*scratch.original))
                                  : scratch.restored
                                          ? QStringLiteral("read first (%1) and restored")
                                                    .arg(hexBytes(*scratch.original))

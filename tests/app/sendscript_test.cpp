@@ -1,20 +1,14 @@
 // `sketra --send` as a shell runs it: the real program, without a display, against the
 // simulated board behind its pseudo-terminal.
 #include "board/simulatedboard.h"
+#include "sketraprocess.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Outcome
-{
-    int status = -1;
-    QString out, err;
-};
 
 struct SendScriptTest : ::testing::Test
 {
@@ -36,19 +30,9 @@ struct SendScriptTest : ::testing::Test
         return file.fileName();
     }
 
-    Outcome sketra(QStringList arguments, const QByteArray &input = {})
+    SketraRun sketra(const QStringList &arguments, const QByteArray &input = {})
     {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char *display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            environment.remove(QLatin1String(display));
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(SKETRA_EXECUTABLE), arguments);
-        process.write(input);
-        process.closeWriteChannel();
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
-                QString::fromLocal8Bit(process.readAllStandardError())};
+        return runSketra(arguments, input);
     }
 
     QString port() const
@@ -61,7 +45,7 @@ struct SendScriptTest : ::testing::Test
 TEST_F(SendScriptTest, AThreeFrameFileIsAnsweredFrameByFrame)
 {
     const QString file = script("three.txt", "]k\n\n]c]402014\r\n]a]00000003\n");
-    const Outcome run = sketra({"--send", file, "--port", port()});
+    const SketraRun run = sketra({"--send", file, "--port", port()});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, "Ready:\nReady:\nffffffffReady:\n");
     EXPECT_EQ(run.err, "");
@@ -71,7 +55,7 @@ TEST_F(SendScriptTest, AThreeFrameFileIsAnsweredFrameByFrame)
 TEST_F(SendScriptTest, AMalformedFrameEndsTheRunWithStatusOneNamingItsLine)
 {
     const QString file = script("bad.txt", "]k\n]c]12c2014\n]d]4020\n");
-    const Outcome run = sketra({"--send", file, "--port", port()});
+    const SketraRun run = sketra({"--send", file, "--port", port()});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "Ready:\nError: more characters than the command takes: ]c]12c2014\n");
     EXPECT_EQ(run.err, "sketra: line 2 (]c]12c2014) was refused by the board\n");
@@ -80,7 +64,8 @@ TEST_F(SendScriptTest, AMalformedFrameEndsTheRunWithStatusOneNamingItsLine)
 
 TEST_F(SendScriptTest, ADashReadsTheFramesFromStandardInput)
 {
-    const Outcome run = sketra({"--send", "-", "--port", port(), "--delay", "0"}, "]k\n]d]4020\n");
+    const SketraRun run
+            = sketra({"--send", "-", "--port", port(), "--delay", "0"}, "]k\n]d]4020\n");
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, "Ready:\nReady:\n");
     EXPECT_TRUE(pixel(64, 32));
@@ -98,7 +83,7 @@ TEST_F(SendScriptTest, UsageAndPortErrorsExitTwo)
             {{"--send", file, "--port", "1=/nonexistent/tty"}, "cannot open port 1"},
     };
     for (const auto &row : rows) {
-        const Outcome run = sketra(row.args);
+        const SketraRun run = sketra(row.args);
         EXPECT_EQ(run.status, 2) << row.args.join(' ').toStdString();
         EXPECT_TRUE(run.err.contains(row.says)) << run.err.toStdString();
     }
