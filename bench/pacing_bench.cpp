@@ -73,12 +73,13 @@ public:
     void close() override { m_port.close(); }
     bool isOpen() const override { return m_port.isOpen(); }
     serial::PortResult drain() override { return m_port.drain(); }
+    qsizetype queued() override { return m_port.queued(); }
     QByteArray readAll() override { return m_port.readAll(); }
 
-    serial::PortResult write(const QByteArray &bytes) override
+    serial::PortResult write(const QByteArray &bytes, qsizetype &taken) override
     {
-        const auto result = m_port.write(bytes);
-        handedOver.insert(handedOver.end(), bytes.size(), Clock::now());
+        const auto result = m_port.write(bytes, taken);
+        handedOver.insert(handedOver.end(), taken, Clock::now());
         return result;
     }
 
@@ -101,13 +102,16 @@ struct Sketra
     Sketra(const std::string &device, ui::Messages &messages)
         : qtPort(portOneAt(device))
         , port(qtPort)
-        , window(port, messages)
+        , connection(port, clock)
+        , window(connection, messages)
     {
         window.findChild<QAbstractButton *>(QStringLiteral("cmdCom"))->click();
     }
 
     serial::QtSerialPort qtPort;
     TimestampingPort port;
+    serial::SteadyClock clock;
+    serial::BoardConnection connection;
     app::Main window;
 };
 

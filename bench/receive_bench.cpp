@@ -7,15 +7,21 @@
 //    and followed by the repaint. Prints the median and 99th percentile tick at each history
 //    size, in processor time and in wall time, and the median's ratio to the first. Target:
 //    flat, median under 1 ms.
-// 2. Sustained intake at ten times the fastest listed rate (560000 baud: 56000 characters a
+// 2. The display capture waiting for its answer, with 0.1 and 10 MB in the receive window:
+//    one tick's worth of the answer handed to it as it arrives, and its own 50 ms timer. Its
+//    cost must not grow with the receive window's history, which it never reads.
+// 3. Sustained intake at ten times the fastest listed rate (560000 baud: 56000 characters a
 //    second) for 20 seconds, written into a pseudo-terminal the main window has open as its
 //    port, read by its own poll. Every 100 ms it compares what has been written with what the
 //    window shows; the lag must not grow, and at the end everything must be shown.
 #include "app/mainwindow.h"
+#include "memory/memorypages.h"
 #include "protocol/lineends.h"
 #include "serial/qtserialport.h"
 #include "support/ptypeer.h"
+#include "ui/commandlink.h"
 #include "ui/messages.h"
+#include "ui/pagetabs.h"
 #include "ui/receivewindow.h"
 
 #include <QAbstractButton>
@@ -139,7 +145,9 @@ bool sustainedIntake()
     map.assign(1, QString::fromStdString(peer.devicePath()));
     serial::QtSerialPort port(map);
     SilentMessages messages;
-    app::Main window(port, messages);
+    serial::SteadyClock clock;
+    serial::BoardConnection connection(port, clock);
+    app::Main window(connection, messages);
     window.show();
     window.findChild<QAbstractButton *>(QStringLiteral("cmdCom"))->click();
     auto *receive = window.findChild<ui::ReceiveWindow *>(QStringLiteral("rcvText"));
@@ -201,11 +209,67 @@ bool sustainedIntake()
 
 } // namespace
 
+// A link to the board whose receive window holds `history` characters, and which only ever
+// takes the frames the capture sends.
+class HistoryLink final : public ui::CommandLink
+{
+public:
+    explicit HistoryLink(int history)
+        : m_received(QString::fromLatin1(boardText(history)))
+    {}
+    bool guardOpen() override { return true; }
+    void send(const QString &) override {}
+    QString transmitDelay() const override { return QStringLiteral("20"); }
+    void setTransmitDelay(const QString &) override {}
+    QString receivedText() const override { return m_received; }
+    void clearReceived() override { m_received.clear(); }
+    ui::BoardFeed &feed() override { return m_feed; }
+
+private:
+    QString m_received;
+    ui::BoardFeed m_feed;
+};
+
+void captureCost()
+{
+    const int tickSize = fastestRate / bitsPerCharacter * pollMs / 1000;
+    const QByteArray answer = QByteArray("01").repeated(1024) + "Ready:\r";
+    std::printf("\nThe display capture: one tick of its answer (%d characters) taken as it "
+                "arrives, and its timer\n",
+                tickSize);
+    std::printf("%14s %12s %12s %8s\n", "history bytes", "cpu med us", "cpu p99 us", "ratio");
+    double first = 0;
+    for (int history : {100'000, 10'000'000}) {
+        HistoryLink link(history);
+        SilentMessages messages;
+        ui::PageTabs tabs(link, messages);
+        memory::MemoryPages pages(tabs, link, messages);
+        auto *capture = tabs.findChild<QAbstractButton *>(QStringLiteral("cmdlcdcapture"));
+        std::vector<double> cpu;
+        for (int run = 0; run < 50; ++run) {
+            capture->click();
+            for (qsizetype at = 0; at < answer.size(); at += tickSize) {
+                const double start = threadCpuMicros();
+                emit link.feed().received(answer.mid(at, tickSize));
+                QApplication::processEvents(); // the capture's own timer, when it is due
+                cpu.push_back(threadCpuMicros() - start);
+            }
+            for (QWidget *window : QApplication::topLevelWidgets())
+                window->hide(); // the capture's picture
+        }
+        const double median = percentile(cpu, 0.5);
+        first = first == 0 ? median : first;
+        std::printf("%14d %12.1f %12.1f %8.2f\n", history, median, percentile(cpu, 0.99),
+                    median / first);
+    }
+}
+
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     tickCost(false);
     tickCost(true);
+    captureCost();
     return sustainedIntake() ? 0 : 1;
 }

@@ -31,7 +31,12 @@ public:
     }
     void close() override {}
     bool isOpen() const override { return false; }
-    serial::PortResult write(const QByteArray &) override { return serial::PortResult::success(); }
+    serial::PortResult write(const QByteArray &bytes, qsizetype &taken) override
+    {
+        taken = bytes.size();
+        return serial::PortResult::success();
+    }
+    qsizetype queued() override { return 0; }
     serial::PortResult drain() override { return serial::PortResult::success(); }
     QByteArray readAll() override { return {}; }
 
@@ -99,7 +104,9 @@ int main(int argc, char *argv[])
 
     NoPort port;
     SilentMessages messages;
-    app::Main main(port, messages);
+    serial::SteadyClock clock;
+    serial::BoardConnection connection(port, clock);
+    app::Main main(connection, messages);
     main.show();
     auto *tabs = main.findChild<ui::PageTabs *>(QStringLiteral("SSTab1"));
     bool ok = true;

@@ -91,7 +91,9 @@ int main(int argc, char *argv[])
     ports.assign(1, QString::fromStdString(simulated.devicePath()));
     serial::QtSerialPort port(ports);
     PrintedMessages messages;
-    app::Main main(port, messages);
+    serial::SteadyClock clock;
+    serial::BoardConnection connection(port, clock);
+    app::Main main(connection, messages);
     main.show();
     board::BoardWindow boardWindow(simulated);
     boardWindow.show();

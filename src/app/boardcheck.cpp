@@ -1,9 +1,9 @@
 #include "app/boardcheck.h"
 
-#include "app/scriptrunner.h"
 #include "board/checksuite.h"
 #include "memory/memorytexts.h"
 #include "protocol/hexbytes.h"
+#include "protocol/replies.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -61,26 +61,17 @@ std::string answerText(const FrameAnswer &answer)
 
 FrameAnswer readAnswer(std::string_view text)
 {
-    const ReplyCheck check = checkReply(text);
-    switch (check.state) {
-    case ReplyCheck::State::Pending:
-        return {FrameAnswer::State::Silent, {}, std::string(text)};
-    case ReplyCheck::State::Refused: {
-        auto line = text.substr(0, check.length);
-        line = line.substr(line.find("Error:"));
-        while (!line.empty() && (line.back() == '\r' || line.back() == '\n'))
-            line.remove_suffix(1);
-        return {FrameAnswer::State::Refused, {}, std::string(line)};
-    }
-    case ReplyCheck::State::Ready:
+    const protocol::Reply reply = protocol::firstReply(text);
+    switch (reply.kind) {
+    case protocol::Reply::Kind::Ready:
+        return {FrameAnswer::State::Ready, protocol::answerDigits(reply.text),
+                std::string(reply.text)};
+    case protocol::Reply::Kind::Refused:
+        return {FrameAnswer::State::Refused, {}, std::string(reply.text)};
+    case protocol::Reply::Kind::Pending:
         break;
     }
-    // The line end of the answer before may come late, in front of this one.
-    auto data = text.substr(0, text.find("Ready:"));
-    while (!data.empty() && (data.front() == '\r' || data.front() == '\n'))
-        data.remove_prefix(1);
-    return {FrameAnswer::State::Ready, std::string(data),
-            std::string(text.substr(0, check.length))};
+    return {FrameAnswer::State::Silent, {}, std::string(text)};
 }
 
 int CheckResult::status() const

@@ -6,7 +6,9 @@
 #include "app/pacingsearch.h"
 #include "app/scriptrunner.h"
 #include "app/transmitrun.h"
-#include "protocol/transmission.h"
+#include "protocol/defaults.h"
+#include "protocol/replies.h"
+#include "serial/boardconnection.h"
 #include "serial/clock.h"
 #include "serial/qtserialport.h"
 
@@ -53,60 +55,52 @@ private:
     struct sigaction m_oldTerm = {};
 };
 
-class PortExchange final : public FrameExchange
+// The check's seam onto the frame sender that `--send` uses.
+class ConnectionExchange final : public FrameExchange
 {
 public:
-    PortExchange(serial::Port &port, serial::Clock &clock, std::chrono::milliseconds timeout)
-        : m_port(port)
-        , m_clock(clock)
-        , m_transmitter(port, clock)
-        , m_timeout(timeout)
+    ConnectionExchange(serial::BoardConnection &connection, std::chrono::milliseconds quiet)
+        : m_sender(connection)
+        , m_quiet(quiet)
     {}
 
     FrameAnswer exchange(const std::string &frame, int delayMs) override
     {
-        const auto plan = protocol::planTransmission(frame, "]", std::to_string(delayMs));
-        const auto sent = m_transmitter.transmit(plan.steps);
-        if (!sent.ok)
-            return {FrameAnswer::State::Failed, {}, sent.reason.toStdString()};
-        auto quietSince = m_clock.now();
-        for (;;) {
-            const QByteArray arrived = m_port.readAll();
-            if (!m_port.fault().ok)
-                return {FrameAnswer::State::Failed, {}, m_port.fault().reason.toStdString()};
-            if (!arrived.isEmpty()) {
-                m_received += arrived.toStdString();
-                quietSince = m_clock.now();
-            }
-            const ReplyCheck check = checkReply(m_received);
-            if (check.state != ReplyCheck::State::Pending) {
-                FrameAnswer answer = readAnswer(m_received.substr(0, check.length));
-                m_received.erase(0, check.length);
-                return answer;
-            }
-            if (m_clock.now() - quietSince >= m_timeout)
-                return {FrameAnswer::State::Silent, {}, {}};
-            m_clock.sleepUntil(m_clock.now() + std::chrono::milliseconds(5));
+        using End = serial::BoardConnection::Outcome::End;
+        const auto sent = m_sender.send(
+                frame, {QLatin1String(protocol::defaultWaitChar), QString::number(delayMs)},
+                m_quiet);
+        switch (sent.outcome.end) {
+        case End::Sent:
+            break;
+        case End::Lost:
+            return {FrameAnswer::State::Failed, {}, "the port was lost: " + m_sender.lostReason()};
+        case End::Stalled:
+            return {FrameAnswer::State::Failed, {}, "the board stopped taking characters"};
+        default:
+            return {FrameAnswer::State::Failed,
+                    {},
+                    "the port refused a write: " + sent.outcome.reason.toStdString()};
         }
+        switch (sent.answer) {
+        case FrameSender::Answer::Ready:
+            return {FrameAnswer::State::Ready, protocol::answerDigits(sent.reply), sent.reply};
+        case FrameSender::Answer::Refused:
+            return {FrameAnswer::State::Refused, {}, sent.reply};
+        case FrameSender::Answer::Quiet:
+        case FrameSender::Answer::Endless:
+            return {FrameAnswer::State::Silent, {}, {}};
+        case FrameSender::Answer::Lost:
+            break;
+        }
+        return {FrameAnswer::State::Failed, {}, "the port was lost: " + m_sender.lostReason()};
     }
 
-    void settle(std::chrono::milliseconds quiet) override
-    {
-        auto quietSince = m_clock.now();
-        while (m_clock.now() - quietSince < quiet && m_port.fault().ok) {
-            if (!m_port.readAll().isEmpty())
-                quietSince = m_clock.now();
-            m_clock.sleepUntil(m_clock.now() + std::chrono::milliseconds(5));
-        }
-        m_received.clear();
-    }
+    void settle(std::chrono::milliseconds quiet) override { m_sender.settle(quiet); }
 
 private:
-    serial::Port &m_port;
-    serial::Clock &m_clock;
-    serial::Transmitter m_transmitter;
-    std::chrono::milliseconds m_timeout;
-    std::string m_received;
+    FrameSender m_sender;
+    std::chrono::milliseconds m_quiet;
 };
 
 // One line on a terminal, rewritten in place; nothing when the errors go to a file.
@@ -147,18 +141,18 @@ int runBoardCheck(const Options &options, std::ostream &out, std::ostream &err)
     const int number = options.ports.isEmpty() ? 1 : options.ports.firstKey();
     port.setPortNumber(number);
     port.setSettings(options.settings);
-    const auto opened = port.open();
+    serial::SteadyClock clock;
+    serial::BoardConnection connection(port, clock);
+    const auto opened = connection.open();
     if (!opened.ok) {
-        err << "sketra: cannot open port " << number << ": " << opened.reason.toStdString() << '\n';
-        if (!opened.fix.isEmpty())
-            err << opened.fix.toStdString() << '\n';
+        err << "sketra: cannot open port " << number << ": " << opened.explained().toStdString()
+            << '\n';
         return 2;
     }
 
     StopSignals stopSignals;
     ProgressLine progress(err);
-    serial::SteadyClock clock;
-    PortExchange exchange(port, clock, std::chrono::milliseconds(options.timeoutMs));
+    ConnectionExchange exchange(connection, std::chrono::milliseconds(options.timeoutMs));
     const auto characterTime = serial::characterTime(options.settings);
 
     int status = 0;
@@ -206,7 +200,7 @@ int runBoardCheck(const Options &options, std::ostream &out, std::ostream &err)
         err << "sketra: stopped\n";
         status = std::max(status, 1);
     }
-    port.close();
+    connection.close();
 
     if (!options.reportFolder.isEmpty()) {
         QString error;

@@ -1,32 +1,53 @@
+#include "app/checkmode.h"
 #include "app/mainwindow.h"
 #include "app/options.h"
 #include "app/scriptrunner.h"
 #include "board/boardwindow.h"
 #include "board/simulatedboard.h"
+#include "serial/boardconnection.h"
+#include "serial/clock.h"
 #include "serial/qtserialport.h"
 #include "ui/messages.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <iostream>
 #include <memory>
+
+namespace {
+
+void nameProgram()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Sketra"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(SKETRA_VERSION));
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    // A script run needs no window, so no display either.
-    if (app::asksForScript(argc, argv))
-        return app::scriptMain(argc, argv);
+    app::Options options;
+    {
+        // The options are read before any window system is needed: --help, --version, a
+        // mistake and a script run all work without a display, over SSH too.
+        QCoreApplication reader(argc, argv);
+        nameProgram();
+        options = app::parseOptions(QCoreApplication::arguments());
+        if (options.exitNow) {
+            std::fputs(options.output.toLocal8Bit().constData(),
+                       options.exitCode ? stderr : stdout);
+            return options.exitCode;
+        }
+        if (!options.sendFile.isEmpty())
+            return app::runScript(options, std::cout, std::cerr);
+        if (options.checkBoard || options.findPacing)
+            return app::runBoardCheck(options, std::cout, std::cerr);
+    }
 
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Sketra"));
-    QApplication::setApplicationVersion(QStringLiteral("1.3.1"));
+    nameProgram();
     QApplication::setDesktopFileName(QStringLiteral(SKETRA_APP_ID));
-
-    const app::Options options = app::parseOptions(QApplication::arguments());
-    if (options.exitNow) {
-        std::fputs(options.output.toLocal8Bit().constData(), options.exitCode ? stderr : stdout);
-        return options.exitCode;
-    }
 
     serial::PortMap ports = serial::PortMap::discover();
     std::unique_ptr<board::SimulatedBoard> simulated;
@@ -45,8 +66,10 @@ int main(int argc, char *argv[])
         ports.assign(it.key(), it.value());
 
     serial::QtSerialPort port(ports);
+    serial::SteadyClock clock;
+    serial::BoardConnection connection(port, clock);
     ui::MessageBoxes messages;
-    app::Main window(port, messages);
+    app::Main window(connection, messages);
     messages.setParent(&window);
     QObject::connect(&window, &app::Main::exitRequested, &application, &QApplication::quit,
                      Qt::QueuedConnection);

@@ -47,12 +47,14 @@ inline const QString stop = QStringLiteral("Stop");
 inline const QString sending = QStringLiteral("Sending to the board");
 inline const QString progress = QStringLiteral("%1 of %2 characters sent, %3 left");
 inline const QString stopped = QStringLiteral("Transmit stopped after %1 of %2 characters");
+inline const QString stalled = QStringLiteral(
+        "The board stopped taking characters after %1 of %2: the line took none for five "
+        "seconds. The port is still open.");
 
 inline const QStringList settings = {
         QStringLiteral("56000,n,8,1"), QStringLiteral("38400,n,8,1"), QStringLiteral("28800,n,8,1"),
         QStringLiteral("19200,n,8,1"), QStringLiteral("14400,n,8,1"), QStringLiteral("9600,n,8,1"),
         QStringLiteral("2400,n,8,1"),  QStringLiteral("1200,n,8,1"),  QStringLiteral("600,n,8,1"),
 };
-inline constexpr int startSettings = 3; // "19200,n,8,1"
 
 } // namespace app::text

@@ -4,9 +4,8 @@
 #include "app/transmitrun.h"
 #include "memory/memorypages.h"
 #include "pages/drawingpages.h"
+#include "protocol/defaults.h"
 #include "protocol/lineends.h"
-#include "protocol/transmission.h"
-#include "protocol/utf8.h"
 #include "serial/port.h"
 #include "ui/boardart.h"
 #include "ui/clipboardcopy.h"
@@ -28,17 +27,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QVBoxLayout>
-
-#include <cmath>
-#include <utility>
 
 namespace app {
 
 namespace {
 
-constexpr int pollIntervalMs = 50;
 const QColor openReceiveColour(0xFF, 0xFF, 0xC0);
 const QColor openTransmitColour(0xC0, 0xFF, 0xC0);
 
@@ -73,31 +67,28 @@ void setBase(QWidget *widget, const QColor &colour)
 
 } // namespace
 
-Main::Main(serial::Port &port, ui::Messages &messages, QWidget *parent)
-    : Main(port, messages, nullptr, parent)
-{}
-
-Main::Main(serial::Port &port, ui::Messages &messages, serial::Clock &clock, QWidget *parent)
-    : Main(port, messages, &clock, parent)
-{}
-
-Main::Main(serial::Port &port, ui::Messages &messages, serial::Clock *clock, QWidget *parent)
+Main::Main(serial::BoardConnection &connection, ui::Messages &messages, QWidget *parent)
     : QWidget(parent)
-    , m_port(port)
+    , m_connection(connection)
     , m_messages(messages)
-    , m_ownClock(clock ? nullptr : std::make_unique<serial::SteadyClock>())
-    , m_clock(clock ? *clock : *m_ownClock)
-    , m_transmitter(port, m_clock)
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(text::caption);
     setWindowIcon(ui::programIcon());
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint);
 
-    m_poll = new QTimer(this);
-    m_poll->setObjectName(QStringLiteral("Timer1"));
-    m_poll->setInterval(pollIntervalMs);
-    connect(m_poll, &QTimer::timeout, this, &Main::pollReceived);
+    connect(&m_connection, &serial::BoardConnection::received, this, &Main::showReceived);
+    connect(&m_connection, &serial::BoardConnection::received, &m_feed, &ui::BoardFeed::received);
+    connect(&m_connection, &serial::BoardConnection::stateChanged, this, &Main::showState);
+    // The tools that wait on the board give up first, so the loss is the one message shown.
+    connect(&m_connection, &serial::BoardConnection::lost, &m_feed, &ui::BoardFeed::lost);
+    connect(&m_connection, &serial::BoardConnection::lost, this, &Main::portLost);
+    connect(&m_connection, &serial::BoardConnection::transmitting, this,
+            [this](const QString &frame) {
+                // A page's frame goes through the terminal line, as `send` takes it from there.
+                if (m_terminalLine->text() != frame)
+                    m_terminalLine->setText(frame);
+            });
 
     m_pages = new ui::PageTabs(*this, m_messages, this);
     new pages::DrawingPages(*m_pages, *this, m_messages);
@@ -142,7 +133,7 @@ QWidget *Main::buildCommSettings()
     for (int number = 1; number <= 4; ++number) {
         auto *option = new QRadioButton(QString::number(number), group);
         option->setObjectName(QStringLiteral("optCom%1").arg(number));
-        const QString device = m_port.deviceName(number);
+        const QString device = m_connection.port().deviceName(number);
         option->setToolTip(device);
         option->setAccessibleDescription(device);
         m_portNumbers->addButton(option, number);
@@ -170,7 +161,7 @@ QWidget *Main::buildCommSettings()
 
     auto *set = button("cmdComSet", text::set, group);
     connect(set, &QPushButton::clicked, this, [this] {
-        if (!m_port.isOpen())
+        if (!m_connection.isOpen())
             applySelection();
     });
     grid->addWidget(set, 5, 0, 1, 2);
@@ -248,26 +239,26 @@ QWidget *Main::buildTerminal()
 void Main::runStartup()
 {
     m_settingsList->addItems(text::settings);
-    m_settingsList->setCurrentRow(text::startSettings);
+    m_settingsList->setCurrentRow(text::settings.indexOf(QLatin1String(protocol::defaultSettings)));
     m_pages->selectStartupItems();
-    m_xmitDelay->setText(QStringLiteral("20"));
-    m_waitChar->setText(QStringLiteral("]"));
-    m_port.setSettings(text::settings[text::startSettings]);
-    m_port.setPortNumber(1);
+    m_xmitDelay->setText(QString::number(protocol::defaultDelayMs));
+    m_waitChar->setText(QLatin1String(protocol::defaultWaitChar));
+    m_connection.port().setSettings(QLatin1String(protocol::defaultSettings));
+    m_connection.port().setPortNumber(1);
     m_receive->setText(text::waiting);
 }
 
 void Main::applySelection()
 {
     if (const auto *item = m_settingsList->currentItem())
-        m_port.setSettings(item->text());
+        m_connection.port().setSettings(item->text());
     if (m_portNumbers->checkedId() > 0)
-        m_port.setPortNumber(m_portNumbers->checkedId());
+        m_connection.port().setPortNumber(m_portNumbers->checkedId());
 }
 
 void Main::toggleOpen()
 {
-    if (m_port.isOpen())
+    if (m_connection.isOpen())
         closePort();
     else
         openPort();
@@ -276,44 +267,40 @@ void Main::toggleOpen()
 void Main::openPort()
 {
     m_receive->setText(text::waiting);
-    m_held.clear();
     applySelection();
-    const auto opened = m_port.open();
+    const auto opened = m_connection.open();
     if (!opened.ok) {
-        const QString details = opened.fix.isEmpty()
-                                        ? opened.reason
-                                        : opened.reason + QLatin1Char('\n') + opened.fix;
-        m_messages.show(text::errorOpening + QString::number(m_port.portNumber()), details);
+        m_messages.show(text::errorOpening + QString::number(m_connection.port().portNumber()),
+                        opened.explained());
         return;
     }
-    m_poll->start();
     setTerminalColours(openReceiveColour, openTransmitColour);
     showTerminalCompanions(true);
     QApplication::beep();
-    m_status->setState(ui::PortStatusLabel::State::On);
     m_toggle->setText(text::close);
 }
 
 void Main::closePort()
 {
-    m_port.close();
-    m_poll->stop();
+    m_connection.close();
+    showClosed();
+}
+
+void Main::showClosed()
+{
     if (m_receive->holds(text::waiting))
         m_receive->setText(text::serialInput);
     showTerminalCompanions(false);
     setTerminalColours(Qt::white, Qt::white);
     m_terminalLine->clear();
     QApplication::beep();
-    m_status->setState(ui::PortStatusLabel::State::Off);
     m_toggle->setText(text::open);
 }
 
 void Main::exitProgram()
 {
-    if (m_port.isOpen()) {
-        m_port.close();
-        m_poll->stop();
-    }
+    if (m_connection.isOpen())
+        m_connection.close();
     m_windows->closeAll();
     emit exitRequested();
 }
@@ -332,45 +319,42 @@ void Main::closeEvent(QCloseEvent *event)
 
 void Main::send()
 {
-    transmitFrames({m_terminalLine->text()}, false);
+    transmitFrames({m_terminalLine->text()});
 }
 
 void Main::sendAll(const QStringList &frames)
 {
-    transmitFrames(frames, true);
+    transmitFrames(frames);
 }
 
-void Main::transmitFrames(const QStringList &frames, bool putInLine)
+void Main::transmitFrames(const QStringList &frames)
 {
-    // The whole run is planned first, so one progress window can follow all of it.
-    const double rate = m_transmitter.charactersPerSecond();
-    std::size_t total = 0;
-    double ms = 0;
-    for (const QString &frame : frames) {
-        const auto plan
-                = protocol::planTransmission(frame.toStdString(), m_waitChar->text().toStdString(),
-                                             m_xmitDelay->text().toStdString());
-        for (const auto &step : plan.steps) {
-            const auto characters = protocol::utf8Characters(step.bytes).size();
-            total += characters;
-            ms += step.pauseMs + 1000.0 * static_cast<double>(characters) / rate;
-        }
-    }
-    {
-        TransmitRun run(this, m_clock, total, std::chrono::milliseconds(std::llround(ms)), rate,
-                        [this] { return takeReceived(); });
-        m_run = &run;
-        for (const QString &frame : frames) {
-            if (putInLine)
-                m_terminalLine->setText(frame);
-            if (!transmitLine(run))
-                break;
-        }
-        if (run.stopped()) {
-            m_status->setState(ui::PortStatusLabel::State::On);
-            tell(text::stopped.arg(run.sent()).arg(run.total()));
-            resumePoll();
-        }
+    using End = serial::BoardConnection::Outcome::End;
+    const auto run = m_connection.plan(frames, {m_waitChar->text(), m_xmitDelay->text()});
+    TransmitRun progress(this, m_connection.clock(), run.characters, run.duration,
+                         m_connection.charactersPerSecond());
+    m_run = &progress;
+    const auto outcome = m_connection.transmit(run, &progress);
+    switch (outcome.end) {
+    case End::Sent:
+    case End::NotOpen:
+    case End::Lost:
+        break;
+    case End::NothingToSend:
+        tell(text::nothingToSend);
+        break;
+    case End::DelayOutOfRange:
+        tell(text::transmitFailed + text::delayOutOfRange);
+        break;
+    case End::Stopped:
+        tell(text::stopped.arg(outcome.sent).arg(outcome.total));
+        break;
+    case End::Stalled:
+        tell(text::stalled.arg(outcome.sent).arg(outcome.total));
+        break;
+    case End::Failed:
+        tell(text::transmitFailed + outcome.reason);
+        break;
     }
     m_run = nullptr;
 }
@@ -383,88 +367,33 @@ void Main::tell(const QString &message)
     m_messages.show(message);
 }
 
-// One call of `send` on what the terminal line holds now; false when the run should end.
-bool Main::transmitLine(TransmitRun &run)
-{
-    const auto plan = protocol::planTransmission(m_terminalLine->text().toStdString(),
-                                                 m_waitChar->text().toStdString(),
-                                                 m_xmitDelay->text().toStdString());
-    if (plan.refusal == protocol::TransmitRefusal::NothingToSend) {
-        tell(text::nothingToSend);
-        resumePoll();
-        return false;
-    }
-    m_poll->stop();
-    if (plan.refusal == protocol::TransmitRefusal::DelayOutOfRange) {
-        tell(text::transmitFailed + text::delayOutOfRange);
-        resumePoll();
-        return false;
-    }
-    if (noticeLoss() || !m_port.isOpen())
-        return false;
-    m_status->setState(ui::PortStatusLabel::State::Busy);
-    const auto sent = m_transmitter.transmit(plan.steps, &run);
-    if (noticeLoss())
-        return false;
-    if (run.stopped())
-        return false;
-    m_status->setState(ui::PortStatusLabel::State::On);
-    if (!sent.ok)
-        tell(text::transmitFailed + sent.reason);
-    resumePoll();
-    return sent.ok;
-}
-
-bool Main::takeReceived()
-{
-    m_held += m_port.readAll();
-    return m_port.fault().ok;
-}
-
-void Main::resumePoll()
-{
-    // The poll only ever reads an open port.
-    if (m_port.isOpen())
-        m_poll->start();
-}
-
 void Main::sendTyped(const QByteArray &bytes)
 {
-    if (noticeLoss() || !m_port.isOpen())
-        return;
-    const auto written = m_port.write(bytes);
-    if (!noticeLoss() && !written.ok)
+    const auto written = m_connection.writeTyped(bytes);
+    if (!written.ok)
         m_messages.show(text::transmitFailed + written.reason);
 }
 
-bool Main::noticeLoss()
+void Main::showReceived(const QByteArray &bytes)
 {
-    // The port may have found its device gone between two poll ticks.
-    if (m_port.fault().ok)
-        return false;
-    pollReceived();
-    return true;
+    if (m_receive->holds(text::waiting))
+        m_receive->setText({});
+    m_receive->appendReceived(
+            QByteArray::fromStdString(protocol::normaliseLineEnds(bytes.toStdString())));
 }
 
-void Main::pollReceived()
+void Main::showState(serial::BoardConnection::State state)
 {
-    QByteArray received = m_port.readAll();
-    if (!m_held.isEmpty())
-        received.prepend(std::exchange(m_held, {}));
-    if (!received.isEmpty()) {
-        if (m_receive->holds(text::waiting))
-            m_receive->setText({});
-        m_receive->appendReceived(
-                QByteArray::fromStdString(protocol::normaliseLineEnds(received.toStdString())));
-    }
-    if (const auto fault = m_port.fault(); !fault.ok)
-        portLost(fault.reason);
+    using State = serial::BoardConnection::State;
+    m_status->setState(state == State::Busy   ? ui::PortStatusLabel::State::Busy
+                       : state == State::Open ? ui::PortStatusLabel::State::On
+                                              : ui::PortStatusLabel::State::Off);
 }
 
 void Main::portLost(const QString &reason)
 {
-    // Gone is gone: the window closes the port as the Close toggle would, and says why.
-    closePort();
+    // Gone is gone: the window shows the port closed, as the Close toggle would, and says why.
+    showClosed();
     tell(text::portLost + reason);
 }
 
@@ -482,9 +411,9 @@ void Main::showTerminalCompanions(bool shown)
 
 bool Main::guardOpen()
 {
-    if (noticeLoss())
+    if (m_connection.noticeLoss())
         return false;
-    if (m_port.isOpen())
+    if (m_connection.isOpen())
         return true;
     m_messages.show(text::commNotOpen);
     return false;

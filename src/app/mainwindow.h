@@ -1,23 +1,15 @@
 #pragma once
 
-#include "serial/clock.h"
-#include "serial/transmitter.h"
+#include "serial/boardconnection.h"
 #include "ui/commandlink.h"
 
 #include <QWidget>
-
-#include <memory>
 
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QTimer;
-
-namespace serial {
-class Port;
-}
 
 namespace ui {
 class Messages;
@@ -32,15 +24,14 @@ namespace app {
 
 class TransmitRun;
 
-// The main window: port settings, the Open/Close toggle, the terminal with `send` and the
-// receive poll, and the tab pages. It is the pages' CommandLink to the board.
+// The main window: port settings, the Open/Close toggle, the terminal with `send`, and the tab
+// pages. It shows the board connection (what arrives, its state, its loss) and is the pages'
+// CommandLink to it.
 class Main : public QWidget, public ui::CommandLink
 {
     Q_OBJECT
 public:
-    Main(serial::Port &port, ui::Messages &messages, QWidget *parent = nullptr);
-    Main(serial::Port &port, ui::Messages &messages, serial::Clock &clock,
-         QWidget *parent = nullptr);
+    Main(serial::BoardConnection &connection, ui::Messages &messages, QWidget *parent = nullptr);
     ~Main() override;
 
     // Transmits the terminal line, pausing before each wait character. Blocks until the last
@@ -54,6 +45,7 @@ public:
     void setTransmitDelay(const QString &text) override;
     QString receivedText() const override;
     void clearReceived() override;
+    ui::BoardFeed &feed() override { return m_feed; }
 
 signals:
     // The program should end now: the port is closed and every other window is gone.
@@ -63,8 +55,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    Main(serial::Port &port, ui::Messages &messages, serial::Clock *clock, QWidget *parent);
-
     QWidget *buildCommSettings();
     QWidget *buildIoPort();
     QWidget *buildInfoFrame();
@@ -75,26 +65,21 @@ private:
     void toggleOpen();
     void openPort();
     void closePort();
+    void showClosed();
     void exitProgram();
     void sendTyped(const QByteArray &bytes);
-    void transmitFrames(const QStringList &frames, bool putInLine);
-    bool transmitLine(TransmitRun &run);
-    bool takeReceived();
-    void pollReceived();
-    bool noticeLoss();
+    void transmitFrames(const QStringList &frames);
+    void showReceived(const QByteArray &bytes);
+    void showState(serial::BoardConnection::State state);
     void portLost(const QString &reason);
     void tell(const QString &message);
-    void resumePoll();
     void setTerminalColours(const QColor &receive, const QColor &transmit);
     void showTerminalCompanions(bool shown);
 
-    serial::Port &m_port;
+    serial::BoardConnection &m_connection;
     ui::Messages &m_messages;
-    std::unique_ptr<serial::Clock> m_ownClock; // when no clock is given
-    serial::Clock &m_clock;
-    serial::Transmitter m_transmitter;
     TransmitRun *m_run = nullptr; // while a transmission runs
-    QByteArray m_held;            // what the board sent while a transmission ran, shown after it
+    ui::BoardFeed m_feed;
 
     QButtonGroup *m_portNumbers = nullptr;
     QListWidget *m_settingsList = nullptr;
@@ -106,7 +91,6 @@ private:
     ui::ReceiveWindow *m_receive = nullptr;
     QPushButton *m_clear = nullptr;
     QLabel *m_transmitActive = nullptr;
-    QTimer *m_poll = nullptr;
     ui::PageTabs *m_pages = nullptr;
     ui::SecondaryWindows *m_windows = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "app/options.h"
 
+#include "protocol/defaults.h"
 #include "protocol/linesettings.h"
 #include "protocol/numbers.h"
 
@@ -71,17 +72,20 @@ Options parseOptions(const QStringList &arguments)
     const QCommandLineOption settings(
             QStringLiteral("settings"),
             QStringLiteral("With --send, --check-board or --find-pacing: the port's settings "
-                           "(default 19200,n,8,1)."),
+                           "(default %1).")
+                    .arg(QLatin1String(protocol::defaultSettings)),
             QStringLiteral("SETTINGS"));
     const QCommandLineOption delay(
             QStringLiteral("delay"),
             QStringLiteral("With --send or --check-board: milliseconds to pause before each "
-                           "wait character (default 20)."),
+                           "wait character (default %1).")
+                    .arg(protocol::defaultDelayMs),
             QStringLiteral("MS"));
     const QCommandLineOption waitChar(
             QStringLiteral("wait-char"),
-            QStringLiteral("With --send: the character to pause before (default ]; empty: no "
-                           "pauses)."),
+            QStringLiteral("With --send: the character to pause before (default %1; empty: no "
+                           "pauses).")
+                    .arg(QLatin1String(protocol::defaultWaitChar)),
             QStringLiteral("CHAR"));
     const QCommandLineOption timeout(
             QStringLiteral("timeout"),
@@ -97,7 +101,7 @@ Options parseOptions(const QStringList &arguments)
     if (parser.isSet(help))
         return stop(0, parser.helpText());
     if (parser.isSet(version))
-        return stop(0, QStringLiteral("Sketra 1.3.1\n"));
+        return stop(0, QStringLiteral("Sketra " SKETRA_VERSION "\n"));
     if (!parser.positionalArguments().isEmpty())
         return stop(2, QStringLiteral("Unexpected argument: %1\n")
                                .arg(parser.positionalArguments().constFirst()));

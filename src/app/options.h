@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/defaults.h"
+
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -18,10 +20,10 @@ struct Options
     bool checkBoard = false;
     bool findPacing = false;
     QString reportFolder;
-    QString settings = QStringLiteral("19200,n,8,1"); // --settings
-    int delayMs = 20;                                 // --delay
-    QString waitChar = QStringLiteral("]");           // --wait-char
-    int timeoutMs = 5000;                             // --timeout: the longest quiet per frame
+    QString settings = QLatin1String(protocol::defaultSettings); // --settings
+    int delayMs = protocol::defaultDelayMs;                      // --delay
+    QString waitChar = QLatin1String(protocol::defaultWaitChar); // --wait-char
+    int timeoutMs = 5000; // --timeout: the longest quiet per frame
     bool exitNow = false; // --help or --version answered, or the options were wrong
     int exitCode = 0;
     QString output; // what to print before exiting

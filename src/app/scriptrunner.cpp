@@ -1,27 +1,40 @@
 #include "app/scriptrunner.h"
 
-#include "app/checkmode.h"
 #include "app/options.h"
 #include "protocol/lineends.h"
+#include "protocol/replies.h"
 #include "protocol/textlines.h"
-#include "protocol/transmission.h"
+#include "serial/boardconnection.h"
 #include "serial/clock.h"
-#include "serial/port.h"
 #include "serial/qtserialport.h"
 
-#include <QCoreApplication>
-#include <QFile>
+#include <QObject>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <iostream>
-#include <iterator>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace app {
 
 namespace {
 
-constexpr std::string_view ready = "Ready:";
-constexpr std::string_view refused = "Error:";
 constexpr std::chrono::milliseconds pollInterval{5};
+// How much of a frame or an error line a message quotes.
+constexpr std::size_t quoted = 60;
+constexpr std::size_t longestPrintedError = 200;
+// The longest answer the board gives: a whole external EEPROM as hex text, and its "Ready:".
+constexpr std::size_t longestAnswer = 2 * 32768 + 16;
+// What is kept of a reply that has not ended, enough for its error line.
+constexpr std::size_t keptReply = ScriptSource::longestLine + 256;
+
+std::string where(const ScriptFrame &frame)
+{
+    return "line " + std::to_string(frame.line) + " (" + printable(frame.frame, quoted) + ")";
+}
 
 } // namespace
 
@@ -33,106 +46,249 @@ std::vector<ScriptFrame> scriptFrames(std::string_view text)
     return frames;
 }
 
-ReplyCheck checkReply(std::string_view received)
+std::string printable(std::string_view text, std::size_t longest)
 {
-    const auto readyAt = received.find(ready);
-    const auto errorAt = received.find(refused);
-    if (errorAt < readyAt) {
-        const auto lineEnd = received.find_first_of("\r\n", errorAt);
-        if (lineEnd == std::string_view::npos)
-            return {};
-        return {ReplyCheck::State::Refused, lineEnd + 1};
+    std::string shown;
+    for (const char c : text.substr(0, longest)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7f) {
+            shown += c;
+            continue;
+        }
+        char escaped[8];
+        std::snprintf(escaped, sizeof escaped, "\\x%02x", byte);
+        shown += escaped;
     }
-    if (readyAt == std::string_view::npos)
-        return {};
-    // The line end after "Ready:" belongs to this answer when it has already come.
-    auto length = readyAt + ready.size();
-    if (received.substr(length, 1) == "\r")
-        ++length;
-    if (received.substr(length, 1) == "\n")
-        ++length;
-    return {ReplyCheck::State::Ready, length};
+    if (text.size() > longest)
+        shown += "... (" + std::to_string(text.size()) + " characters)";
+    return shown;
 }
 
-ScriptRunner::ScriptRunner(serial::Port &port, serial::Clock &clock, std::ostream &out,
+ScriptSource::ScriptSource(int descriptor)
+    : m_descriptor(descriptor)
+{}
+
+ScriptSource::Next ScriptSource::next(ScriptFrame &frame)
+{
+    for (;;) {
+        const auto end = m_buffer.find('\n');
+        if (end != std::string::npos || (m_ended && !m_buffer.empty())) {
+            ++m_line;
+            const std::string_view line = protocol::trimmedLine(
+                    std::string_view(m_buffer).substr(0, std::min(end, m_buffer.size())));
+            if (line.size() > longestLine) {
+                frame = {m_line, {}};
+                return Next::TooLong;
+            }
+            frame = {m_line, std::string(line)};
+            m_buffer.erase(0, end == std::string::npos ? m_buffer.size() : end + 1);
+            if (!frame.frame.empty())
+                return Next::Frame;
+            continue;
+        }
+        if (m_ended)
+            return Next::End;
+        // A line can be no longer than a frame: past that, it is not read further.
+        if (m_buffer.size() > longestLine + 2) {
+            frame = {++m_line, {}};
+            return Next::TooLong;
+        }
+        char chunk[65536];
+        const ssize_t got = ::read(m_descriptor, chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return Next::Failed;
+        if (got == 0)
+            m_ended = true;
+        m_buffer.append(chunk, static_cast<std::size_t>(got));
+    }
+}
+
+FrameSender::FrameSender(serial::BoardConnection &connection,
+                         std::function<void(const QByteArray &)> heard)
+    : m_connection(connection)
+    , m_heard(std::move(heard))
+    , m_listening{QObject::connect(&m_connection, &serial::BoardConnection::received,
+                                   [this](const QByteArray &bytes) {
+                                       m_received += bytes.toStdString();
+                                       if (m_heard)
+                                           m_heard(bytes);
+                                   }),
+                  QObject::connect(
+                          &m_connection, &serial::BoardConnection::lost,
+                          [this](const QString &reason) { m_lostReason = reason.toStdString(); })}
+{}
+
+FrameSender::~FrameSender()
+{
+    for (const auto &listening : m_listening)
+        QObject::disconnect(listening);
+}
+
+FrameSender::Sent FrameSender::send(const std::string &frame, const serial::Pacing &pacing,
+                                    std::chrono::milliseconds quiet)
+{
+    Sent sent;
+    sent.outcome
+            = m_connection.transmit(m_connection.plan({QString::fromStdString(frame)}, pacing));
+    if (sent.outcome.end == serial::BoardConnection::Outcome::End::Sent)
+        sent.answer = awaitAnswer(quiet, &sent.reply);
+    return sent;
+}
+
+void FrameSender::settle(std::chrono::milliseconds quiet)
+{
+    serial::Clock &clock = m_connection.clock();
+    auto quietSince = clock.now();
+    while (m_lostReason.empty() && clock.now() - quietSince < quiet) {
+        const std::size_t before = m_received.size();
+        m_connection.poll();
+        if (m_received.size() != before)
+            quietSince = clock.now();
+        m_received.clear();
+        clock.sleepUntil(clock.now() + pollInterval);
+    }
+}
+
+FrameSender::Answer FrameSender::awaitAnswer(std::chrono::milliseconds quiet, std::string *reply)
+{
+    serial::Clock &clock = m_connection.clock();
+    // However much the board says, a frame's answer has an end: the longest answer at the
+    // line's rate, and the quiet allowed after it.
+    const auto longest = quiet
+                         + std::chrono::milliseconds(static_cast<long long>(
+                                 1000.0 * longestAnswer / m_connection.charactersPerSecond()));
+    const auto started = clock.now();
+    auto quietSince = started;
+    for (;;) {
+        const std::size_t before = m_received.size();
+        m_connection.poll();
+        if (!m_lostReason.empty())
+            return Answer::Lost;
+        if (m_received.size() != before)
+            quietSince = clock.now();
+        const protocol::Reply answer = protocol::firstReply(m_received);
+        if (answer.kind != protocol::Reply::Kind::Pending) {
+            *reply = std::string(answer.text);
+            m_received.erase(0, answer.length);
+            return answer.kind == protocol::Reply::Kind::Ready ? Answer::Ready : Answer::Refused;
+        }
+        if (m_received.size() > keptReply)
+            m_received.erase(0, m_received.size() - keptReply);
+        if (clock.now() - quietSince >= quiet)
+            return Answer::Quiet;
+        if (clock.now() - started >= longest)
+            return Answer::Endless;
+        clock.sleepUntil(clock.now() + pollInterval);
+    }
+}
+
+ScriptRunner::ScriptRunner(serial::BoardConnection &connection, std::ostream &out,
                            std::ostream &err)
-    : m_port(port)
-    , m_clock(clock)
-    , m_transmitter(port, clock)
-    , m_out(out)
+    : m_out(out)
     , m_err(err)
+    , m_sender(connection, [this](const QByteArray &bytes) { take(bytes); })
 {}
 
 int ScriptRunner::run(const std::vector<ScriptFrame> &frames, const Pacing &pacing)
 {
-    const auto opened = m_port.open();
-    if (!opened.ok) {
-        std::string why = "cannot open port " + std::to_string(m_port.portNumber()) + ": "
-                          + opened.reason.toStdString();
-        if (!opened.fix.isEmpty())
-            why += "\n" + opened.fix.toStdString();
-        return stop(2, why);
-    }
-    const std::string delay = std::to_string(pacing.delayMs);
-    for (const ScriptFrame &frame : frames) {
-        const std::string where = "line " + std::to_string(frame.line) + " (" + frame.frame + ")";
-        const auto plan = protocol::planTransmission(frame.frame, pacing.waitChar, delay);
-        if (plan.refusal != protocol::TransmitRefusal::None)
-            return stop(2, where + " cannot be sent at a delay of " + delay + " ms");
-        const auto sent = m_transmitter.transmit(plan.steps);
-        if (!sent.ok)
-            return stop(2, where + ": the port refused a write: " + sent.reason.toStdString());
-        switch (awaitAnswer(pacing.timeout)) {
-        case ReplyCheck::State::Ready:
+    std::size_t at = 0;
+    return run(
+            [&](ScriptFrame &frame) {
+                if (at == frames.size())
+                    return ScriptSource::Next::End;
+                frame = frames[at++];
+                return ScriptSource::Next::Frame;
+            },
+            pacing);
+}
+
+int ScriptRunner::run(const FrameSupply &next, const Pacing &pacing)
+{
+    using End = serial::BoardConnection::Outcome::End;
+    serial::BoardConnection &connection = m_sender.connection();
+    const auto opened = connection.open();
+    if (!opened.ok)
+        return stop(2, "cannot open port " + std::to_string(connection.port().portNumber()) + ": "
+                               + opened.explained().toStdString());
+    const serial::Pacing paced{QString::fromStdString(pacing.waitChar),
+                               QString::number(pacing.delayMs)};
+    for (ScriptFrame frame;;) {
+        switch (next(frame)) {
+        case ScriptSource::Next::Frame:
             break;
-        case ReplyCheck::State::Refused:
-            return stop(1, where + " was refused by the board");
-        case ReplyCheck::State::Pending:
-            return stop(1, where + " was not answered: no \"Ready:\" within "
+        case ScriptSource::Next::End:
+            return stop(0, {});
+        case ScriptSource::Next::TooLong:
+            return stop(1, "line " + std::to_string(frame.line)
+                                   + " is longer than any frame the board takes ("
+                                   + std::to_string(ScriptSource::longestLine) + " characters)");
+        case ScriptSource::Next::Failed:
+            return stop(2, std::string("the frames could not be read: ") + std::strerror(errno));
+        }
+        const auto sent = m_sender.send(frame.frame, paced, pacing.timeout);
+        const auto &outcome = sent.outcome;
+        switch (outcome.end) {
+        case End::Sent:
+            break;
+        case End::Stalled:
+            return stop(1, where(frame) + ": the board stopped taking characters after "
+                                   + std::to_string(outcome.sent) + " of "
+                                   + std::to_string(outcome.total));
+        case End::Lost:
+            return stop(2, "the port was lost: " + m_sender.lostReason());
+        default:
+            return stop(2, where(frame)
+                                   + ": the port refused a write: " + outcome.reason.toStdString());
+        }
+        switch (sent.answer) {
+        case FrameSender::Answer::Ready:
+            break;
+        case FrameSender::Answer::Refused:
+            return stop(1, where(frame) + " was refused by the board");
+        case FrameSender::Answer::Quiet:
+            return stop(1, where(frame) + " was not answered: no \"Ready:\" within "
                                    + std::to_string(pacing.timeout.count()) + " ms");
+        case FrameSender::Answer::Endless:
+            return stop(1, where(frame)
+                                   + " was not answered: the board went on sending "
+                                     "without a \"Ready:\"");
+        case FrameSender::Answer::Lost:
+            return stop(2, "the port was lost: " + m_sender.lostReason());
         }
-    }
-    return stop(0, {});
-}
-
-ReplyCheck::State ScriptRunner::awaitAnswer(std::chrono::milliseconds timeout)
-{
-    auto quietSince = m_clock.now();
-    for (;;) {
-        const QByteArray arrived = m_port.readAll();
-        if (!arrived.isEmpty()) {
-            print(arrived.toStdString());
-            m_received += arrived.toStdString();
-            quietSince = m_clock.now();
-        }
-        const ReplyCheck check = checkReply(m_received);
-        if (check.state != ReplyCheck::State::Pending) {
-            m_received.erase(0, check.length);
-            return check.state;
-        }
-        if (m_clock.now() - quietSince >= timeout)
-            return ReplyCheck::State::Pending;
-        m_clock.sleepUntil(m_clock.now() + pollInterval);
     }
 }
 
-void ScriptRunner::print(std::string_view received)
+void ScriptRunner::take(const QByteArray &bytes)
 {
+    const std::string text = bytes.toStdString();
     // The board ends its lines with a carriage return; a terminal wants a line feed.
-    for (const char c : protocol::normaliseLineEnds(received)) {
+    for (const char c : protocol::normaliseLineEnds(text)) {
         if (c == '\r')
             continue;
-        m_out << c;
-        m_lineOpen = c != '\n';
+        if (c != '\n') {
+            m_line += c;
+            continue;
+        }
+        printLine(m_line);
+        m_line.clear();
     }
+}
+
+void ScriptRunner::printLine(std::string_view line)
+{
+    // An error line repeats the frame it refused, which may be kilobytes long.
+    const bool refusal = line.starts_with("Error:");
+    m_out << printable(line, refusal ? longestPrintedError : line.size()) << '\n';
     m_out.flush();
 }
 
 int ScriptRunner::stop(int status, const std::string &why)
 {
-    m_port.close();
-    if (m_lineOpen)
-        m_out << '\n';
+    m_sender.connection().close();
+    if (!m_line.empty())
+        printLine(std::exchange(m_line, {}));
     m_out.flush();
     if (!why.empty())
         m_err << "sketra: " << why << '\n';
@@ -141,17 +297,29 @@ int ScriptRunner::stop(int status, const std::string &why)
 
 int runScript(const Options &options, std::ostream &out, std::ostream &err)
 {
-    std::string script;
-    if (options.sendFile == QLatin1String("-")) {
-        script.assign(std::istreambuf_iterator<char>(std::cin), {});
-    } else {
-        QFile file(options.sendFile);
-        if (!file.open(QIODevice::ReadOnly)) {
-            err << "sketra: cannot read " << options.sendFile.toStdString() << ": "
-                << file.errorString().toStdString() << '\n';
+    int descriptor = STDIN_FILENO;
+    if (options.sendFile != QLatin1String("-")) {
+        // Frames come from a file or a pipe; a device such as /dev/zero never ends.
+        const QByteArray path = options.sendFile.toLocal8Bit();
+        struct stat kind
+        {};
+        if (::stat(path.constData(), &kind) != 0) {
+            err << "sketra: cannot read " << path.constData() << ": " << std::strerror(errno)
+                << '\n';
             return 2;
         }
-        script = file.readAll().toStdString();
+        if (!S_ISREG(kind.st_mode) && !S_ISFIFO(kind.st_mode)) {
+            err << "sketra: cannot read " << path.constData()
+                << ": frames come from a file, a pipe or standard input, not from a device "
+                   "or a folder\n";
+            return 2;
+        }
+        descriptor = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+        if (descriptor < 0) {
+            err << "sketra: cannot read " << path.constData() << ": " << std::strerror(errno)
+                << '\n';
+            return 2;
+        }
     }
 
     serial::PortMap ports = serial::PortMap::discover();
@@ -161,42 +329,15 @@ int runScript(const Options &options, std::ostream &out, std::ostream &err)
     port.setPortNumber(options.ports.isEmpty() ? 1 : options.ports.firstKey());
     port.setSettings(options.settings);
     serial::SteadyClock clock;
-    ScriptRunner runner(port, clock, out, err);
-    return runner.run(scriptFrames(script), {options.delayMs, options.waitChar.toStdString(),
-                                             std::chrono::milliseconds(options.timeoutMs)});
-}
-
-bool asksForScript(int argc, char *argv[])
-{
-    // The options that only a script run takes count too, so that a mistake in them is
-    // reported without a display.
-    static constexpr std::string_view scriptOptions[]
-            = {"--send",     "--check-board", "--find-pacing", "--report",
-               "--settings", "--delay",       "--wait-char",   "--timeout"};
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        for (const std::string_view option : scriptOptions) {
-            if (argument.starts_with(option)
-                && (argument.size() == option.size() || argument[option.size()] == '='))
-                return true;
-        }
-    }
-    return false;
-}
-
-int scriptMain(int argc, char *argv[])
-{
-    QCoreApplication application(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Sketra"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.3.1"));
-    const Options options = parseOptions(QCoreApplication::arguments());
-    if (options.exitNow) {
-        (options.exitCode ? std::cerr : std::cout) << options.output.toStdString();
-        return options.exitCode;
-    }
-    if (options.checkBoard || options.findPacing)
-        return runBoardCheck(options, std::cout, std::cerr);
-    return runScript(options, std::cout, std::cerr);
+    serial::BoardConnection connection(port, clock);
+    ScriptRunner runner(connection, out, err);
+    ScriptSource source(descriptor);
+    const int status = runner.run([&](ScriptFrame &frame) { return source.next(frame); },
+                                  {options.delayMs, options.waitChar.toStdString(),
+                                   std::chrono::milliseconds(options.timeoutMs)});
+    if (descriptor != STDIN_FILENO)
+        ::close(descriptor);
+    return status;
 }
 
 } // namespace app

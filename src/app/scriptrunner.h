@@ -1,18 +1,18 @@
 #pragma once
 
-#include "serial/transmitter.h"
+#include "protocol/defaults.h"
+#include "serial/boardconnection.h"
+
+#include <QByteArray>
+#include <QObject>
 
 #include <chrono>
 #include <cstddef>
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
-
-namespace serial {
-class Clock;
-class Port;
-} // namespace serial
 
 namespace app {
 
@@ -30,56 +30,110 @@ struct ScriptFrame
 // The non-blank lines of a script, without their line ends and the blanks around them.
 std::vector<ScriptFrame> scriptFrames(std::string_view text);
 
-// How far the board has answered a frame: the text it sent since the frame, looked at for the
-// board's "Ready:" or one whole error line, whichever comes first.
-struct ReplyCheck
+// A script's frames as its lines arrive, so that a pipe kept open (`tail -f frames | sketra
+// --send -`) sends each frame as soon as its line is there.
+class ScriptSource
 {
-    enum class State { Pending, Ready, Refused };
-    State state = State::Pending;
-    std::size_t length = 0; // the characters of the answer, up to and including its end
-};
-ReplyCheck checkReply(std::string_view received);
+public:
+    // No frame the board takes comes near this; a longer line is no frame.
+    static constexpr std::size_t longestLine = std::size_t{1} << 20;
 
-// Sends a script's frames through the paced transmitter, one after the other, each once the
+    enum class Next { Frame, End, TooLong, Failed };
+
+    // Reads `descriptor`, which stays the caller's.
+    explicit ScriptSource(int descriptor);
+
+    Next next(ScriptFrame &frame);
+    // The number of the line read last.
+    int lineNumber() const { return m_line; }
+
+private:
+    int m_descriptor;
+    std::string m_buffer;
+    int m_line = 0;
+    bool m_ended = false;
+};
+
+// A frame or a board's line made fit for a terminal: control bytes escaped, and cut with its
+// length said when it is long.
+std::string printable(std::string_view text, std::size_t longest);
+
+// One frame at a time through the board connection: transmitted at a pacing, then the board's
+// answer awaited. `--send` and the board check both talk to the board this way.
+class FrameSender
+{
+public:
+    enum class Answer { Ready, Refused, Quiet, Endless, Lost };
+    struct Sent
+    {
+        serial::BoardConnection::Outcome outcome; // the answer counts only when it was Sent
+        Answer answer = Answer::Lost;
+        // Before "Ready:" (a read's hex text, line ends and all), or the error line.
+        std::string reply;
+    };
+
+    // `heard` is told every byte the board sends, as it arrives.
+    explicit FrameSender(serial::BoardConnection &connection,
+                         std::function<void(const QByteArray &)> heard = {});
+    ~FrameSender();
+    FrameSender(const FrameSender &) = delete;
+    FrameSender &operator=(const FrameSender &) = delete;
+
+    serial::BoardConnection &connection() { return m_connection; }
+    // `quiet`: the longest the board may stay quiet without answering.
+    Sent send(const std::string &frame, const serial::Pacing &pacing,
+              std::chrono::milliseconds quiet);
+    // Takes what the board still sends and drops it, until it has been quiet for `quiet`.
+    void settle(std::chrono::milliseconds quiet);
+    // Why the device went away; empty while it is there.
+    const std::string &lostReason() const { return m_lostReason; }
+
+private:
+    Answer awaitAnswer(std::chrono::milliseconds quiet, std::string *reply);
+
+    serial::BoardConnection &m_connection;
+    std::function<void(const QByteArray &)> m_heard;
+    std::string m_received; // what the board sent that no frame's answer has taken yet
+    std::string m_lostReason;
+    QMetaObject::Connection m_listening[2];
+};
+
+// Sends a script's frames through the board connection, one after the other, each once the
 // board has answered the one before.
 class ScriptRunner
 {
 public:
     struct Pacing
     {
-        int delayMs = 20;
-        std::string waitChar = "]";
+        int delayMs = protocol::defaultDelayMs;
+        std::string waitChar{protocol::defaultWaitChar};
         std::chrono::milliseconds timeout{5000}; // the longest quiet while waiting for an answer
     };
+    // The next frame, as ScriptSource gives it.
+    using FrameSupply = std::function<ScriptSource::Next(ScriptFrame &)>;
 
-    // What the board answers goes to `out` with each line end a "\n"; why a run stops goes
-    // to `err`.
-    ScriptRunner(serial::Port &port, serial::Clock &clock, std::ostream &out, std::ostream &err);
+    // What the board answers goes to `out` a line at a time, each line end a "\n"; why a run
+    // stops goes to `err`.
+    ScriptRunner(serial::BoardConnection &connection, std::ostream &out, std::ostream &err);
 
-    // Opens the port, sends, closes. 0: every frame answered; 1: one refused or not answered
-    // in time, and nothing after it sent; 2: the port could not be opened or refused a write.
+    // Opens the port, sends, closes. 0: every frame answered; 1: one refused, not answered in
+    // time, not taken by the line, or no frame at all; 2: the port could not be opened,
+    // refused a write or went away.
+    int run(const FrameSupply &next, const Pacing &pacing);
     int run(const std::vector<ScriptFrame> &frames, const Pacing &pacing);
 
 private:
-    ReplyCheck::State awaitAnswer(std::chrono::milliseconds timeout);
-    void print(std::string_view received);
+    void take(const QByteArray &bytes);
+    void printLine(std::string_view line);
     int stop(int status, const std::string &why);
 
-    serial::Port &m_port;
-    serial::Clock &m_clock;
-    serial::Transmitter m_transmitter;
     std::ostream &m_out;
     std::ostream &m_err;
-    std::string m_received;  // what the board sent that no frame's answer has taken yet
-    bool m_lineOpen = false; // the output's last line has no line end yet
+    FrameSender m_sender;
+    std::string m_line; // the board's line being printed, until its end comes
 };
 
-// `sketra --send`: reads the script, opens the port the options name and runs it.
+// `sketra --send`: opens the script and the port the options name and runs it.
 int runScript(const Options &options, std::ostream &out, std::ostream &err);
-
-// Whether the command line asks for a run without a window; main() asks before it makes one.
-bool asksForScript(int argc, char *argv[]);
-// The whole program for such a run: the command line, the script, the exit status.
-int scriptMain(int argc, char *argv[]);
 
 } // namespace app

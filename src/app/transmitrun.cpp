@@ -114,20 +114,25 @@ void TransmitProgress::reject()
 }
 
 TransmitRun::TransmitRun(QWidget *window, serial::Clock &clock, std::size_t total,
-                         std::chrono::milliseconds duration, double charactersPerSecond,
-                         std::function<bool()> takeReceived)
+                         std::chrono::milliseconds duration, double charactersPerSecond)
     : m_total(total)
     , m_leftMs(static_cast<double>(duration.count()))
     , m_msPerCharacter(1000.0 / charactersPerSecond)
-    , m_takeReceived(std::move(takeReceived))
     , m_clock(clock)
+    , m_window(window)
+    , m_started(clock.now())
 {
-    if (duration > longTransmission) {
-        m_progress = new TransmitProgress(window, total);
-        m_progress->show(0, duration);
-        m_shown = m_advanced = m_clock.now();
-        QCoreApplication::processEvents();
-    }
+    m_advanced = m_started;
+    if (duration > longTransmission)
+        showProgress();
+}
+
+void TransmitRun::showProgress()
+{
+    m_progress = new TransmitProgress(m_window, m_total);
+    m_progress->show(m_sent, left());
+    m_shown = m_clock.now();
+    QCoreApplication::processEvents();
 }
 
 TransmitRun::~TransmitRun()
@@ -137,6 +142,7 @@ TransmitRun::~TransmitRun()
 
 void TransmitRun::closeProgress()
 {
+    m_closed = true;
     if (!m_progress)
         return;
     QWidget *window = m_progress->parentWidget();
@@ -166,8 +172,9 @@ std::chrono::milliseconds TransmitRun::left() const
 
 bool TransmitRun::breathe()
 {
-    if (!m_takeReceived())
-        return false;
+    // A slow line can make a short transmission long: it gets its Stop too.
+    if (!m_progress && !m_closed && m_clock.now() - m_started > longTransmission)
+        showProgress();
     if (!m_progress)
         return true;
     // The figures change for a person's eye, a few times a second; events are handled at
@@ -177,8 +184,7 @@ bool TransmitRun::breathe()
         m_shown = m_clock.now();
     }
     QCoreApplication::processEvents();
-    m_stopped = m_progress->stopRequested();
-    return !m_stopped;
+    return !m_progress->stopRequested();
 }
 
 } // namespace app

@@ -5,7 +5,6 @@
 #include <QDialog>
 
 #include <chrono>
-#include <functional>
 
 class QLabel;
 class QProgressBar;
@@ -40,41 +39,37 @@ private:
 };
 
 // One transmission as the window follows it, of one frame or of a whole run of frames: how
-// many characters have gone, the time left, the board's replies taken up meanwhile so none
-// is lost, and, when it is long, the progress window with its Stop.
+// many characters have gone, the time left, and, when it is long, the progress window with
+// its Stop.
 class TransmitRun final : public serial::TransmitWatch
 {
 public:
     // Longer than this and the progress window shows; shorter ones never flash one.
     static constexpr std::chrono::milliseconds longTransmission{1000};
 
-    // `takeReceived` reads what the board has sent into safe keeping; false when the port
-    // has failed.
     TransmitRun(QWidget *window, serial::Clock &clock, std::size_t total,
-                std::chrono::milliseconds duration, double charactersPerSecond,
-                std::function<bool()> takeReceived);
+                std::chrono::milliseconds duration, double charactersPerSecond);
     ~TransmitRun() override;
 
     void advanced(std::size_t characters, std::int32_t pausedMs) override;
     bool breathe() override;
 
-    bool stopped() const { return m_stopped; }
     // Before the message a transmission ends with; the run goes on without a window.
     void closeProgress();
-    std::size_t sent() const { return m_sent; }
-    std::size_t total() const { return m_total; }
 
 private:
     std::chrono::milliseconds left() const;
+    void showProgress();
 
     std::size_t m_total;
     std::size_t m_sent = 0;
     double m_leftMs;
     double m_msPerCharacter;
-    std::function<bool()> m_takeReceived;
     serial::Clock &m_clock;
+    QWidget *m_window;
+    serial::Clock::TimePoint m_started;
     TransmitProgress *m_progress = nullptr;
-    bool m_stopped = false;
+    bool m_closed = false; // the transmission's own message is up, or it has ended
     serial::Clock::TimePoint m_shown;
     serial::Clock::TimePoint m_advanced;
 };

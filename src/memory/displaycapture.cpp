@@ -6,50 +6,20 @@
 #include "protocol/hexbytes.h"
 #include "protocol/memoryframes.h"
 #include "protocol/monochrome.h"
+#include "protocol/replies.h"
 #include "ui/commandlink.h"
 #include "ui/messages.h"
 
 #include <QPushButton>
 
 #include <optional>
-#include <string>
-#include <string_view>
-#include <variant>
 
 namespace memory {
 
 namespace {
 
-constexpr std::string_view ready = "Ready:";
-constexpr std::string_view lineEnd = "\r\n";
-
-struct Refused
-{
-    std::string line;
-};
-
-// What has come back since the read was sent: nothing complete yet, the hex text of the
-// display, or the board's error line. Lines ending in a bare "Ready:" answer frames sent
-// before the read and are passed over; the answer may be broken over several lines.
-std::variant<std::monostate, std::string, Refused> answerIn(std::string_view text)
-{
-    std::string body;
-    for (std::size_t end; (end = text.find(lineEnd)) != std::string_view::npos;
-         text.remove_prefix(end + lineEnd.size())) {
-        const std::string_view line = text.substr(0, end);
-        if (line.starts_with("Error:"))
-            return Refused{std::string(line)};
-        if (!line.ends_with(ready)) {
-            body += line;
-            continue;
-        }
-        body += line.substr(0, line.size() - ready.size());
-        if (body.find_first_not_of(" \t") != std::string::npos)
-            return body;
-        body.clear();
-    }
-    return std::monostate{};
-}
+// Far more than the whole display's answer: what a board that never stops talking may fill.
+constexpr std::size_t longestAnswer = 64 * 1024;
 
 } // namespace
 
@@ -60,9 +30,14 @@ DisplayCapture::DisplayCapture(const QObject &pages, ui::CommandLink &link, ui::
     , m_messages(messages)
     , m_button(control<QPushButton>(pages, "cmdlcdcapture"))
 {
-    m_poll.setInterval(50);
-    connect(&m_poll, &QTimer::timeout, this, &DisplayCapture::watch);
+    m_limits.setInterval(50);
+    connect(&m_limits, &QTimer::timeout, this, &DisplayCapture::watchTime);
     connect(m_button, &QPushButton::clicked, this, &DisplayCapture::capture);
+    connect(&m_link.feed(), &ui::BoardFeed::received, this, &DisplayCapture::take);
+    connect(&m_link.feed(), &ui::BoardFeed::lost, this, [this] {
+        if (m_waitingForAnswer)
+            finish();
+    });
 }
 
 void DisplayCapture::capture()
@@ -71,35 +46,38 @@ void DisplayCapture::capture()
         return;
     const protocol::Encoded frame
             = protocol::lcdReadFrame({{"X1", "0"}, {"X2", "127"}, {"Y1", "0"}, {"Y2", "7"}});
-    m_before = m_link.receivedText();
-    m_seen = m_before.size();
-    m_link.send(QString::fromStdString(frame.frame));
+    m_answer.clear();
+    m_waitingForAnswer = true;
     m_button->setEnabled(false);
     m_quiet.start();
     m_waiting.start();
-    m_poll.start();
+    m_limits.start();
+    m_link.send(QString::fromStdString(frame.frame));
 }
 
-void DisplayCapture::watch()
+void DisplayCapture::take(const QByteArray &bytes)
 {
-    const QString received = m_link.receivedText();
-    if (!received.startsWith(m_before))
-        m_before.clear();
-    if (received.size() != m_seen) {
-        m_seen = received.size();
-        m_quiet.start();
+    if (!m_waitingForAnswer)
+        return;
+    m_quiet.start();
+    m_answer.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    const protocol::Reply answer = protocol::firstAnswer(m_answer);
+    if (answer.kind == protocol::Reply::Kind::Ready) {
+        const auto bytesShown = protocol::bytesOfHexPairs(protocol::answerDigits(answer.text));
+        finish();
+        show(bytesShown.value_or(std::vector<std::uint8_t>{}));
+    } else if (answer.kind == protocol::Reply::Kind::Refused) {
+        const QString line = QString::fromStdString(std::string(answer.text));
+        finish();
+        m_messages.show(tooltext::readRefused, line);
+    } else if (m_answer.size() > longestAnswer) {
+        m_answer.erase(0, m_answer.size() - longestAnswer);
     }
-    const QByteArray text = received.mid(m_before.size()).toLatin1();
-    const auto answer = answerIn(std::string_view(text.constData(), text.size()));
-    if (const auto *hex = std::get_if<std::string>(&answer)) {
-        finish();
-        const auto bytes = protocol::bytesOfHexPairs(*hex);
-        show(bytes.value_or(std::vector<std::uint8_t>{}));
-    } else if (const auto *refused = std::get_if<Refused>(&answer)) {
-        finish();
-        m_messages.show(tooltext::readRefused, QString::fromStdString(refused->line));
-    } else if (m_quiet.elapsed() > m_quietLimit.count()
-               || m_waiting.elapsed() > longestWait.count()) {
+}
+
+void DisplayCapture::watchTime()
+{
+    if (m_quiet.elapsed() > m_quietLimit.count() || m_waiting.elapsed() > longestWait.count()) {
         finish();
         m_messages.show(tooltext::noReply);
     }
@@ -107,8 +85,9 @@ void DisplayCapture::watch()
 
 void DisplayCapture::finish()
 {
-    m_poll.stop();
-    m_before.clear();
+    m_limits.stop();
+    m_waitingForAnswer = false;
+    m_answer.clear();
     m_button->setEnabled(true);
 }
 

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <string>
 
 class QPushButton;
 
@@ -19,8 +20,9 @@ class CaptureWindow;
 
 // "Capture..." on LCD Read/Write: the page's read frame for the whole display, sent as any
 // frame is; then, without touching the page's boxes or the receive window, the answer is
-// watched for until it is complete and shown as a picture. A line that stays quiet too long,
-// or an answer that never completes, ends the wait with a message.
+// taken as it arrives until it is complete and shown as a picture. A line that stays quiet
+// too long, or an answer that never completes, ends the wait with a message; a device that
+// goes away ends it silently, since the loss has its own message.
 class DisplayCapture : public QObject
 {
     Q_OBJECT
@@ -36,7 +38,8 @@ public:
 
 private:
     void capture();
-    void watch();
+    void take(const QByteArray &bytes);
+    void watchTime();
     void finish();
     void show(const std::vector<std::uint8_t> &bytes);
 
@@ -44,16 +47,14 @@ private:
     ui::Messages &m_messages;
     QPushButton *m_button;
     CaptureWindow *m_window = nullptr;
-    QTimer m_poll;
+    QTimer m_limits;
     QElapsedTimer m_quiet;
     QElapsedTimer m_waiting;
     std::chrono::milliseconds m_quietLimit{3000};
     // Long enough for the whole display at 300 baud; a line that chatters cannot hold it open.
     static constexpr std::chrono::milliseconds longestWait{120000};
-    // What the receive window held before the read: the answer follows it. A window emptied
-    // or rewritten meanwhile (its first answer replaces "Waiting.....") holds only new text.
-    QString m_before;
-    qsizetype m_seen = 0;
+    bool m_waitingForAnswer = false;
+    std::string m_answer; // what the board has sent since the read
 };
 
 } // namespace memory

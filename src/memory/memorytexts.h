@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/defaults.h"
+
 #include <QString>
 
 // What the memory pages show and set, character for character.
@@ -11,7 +13,7 @@ inline const QString reformatReminder
 
 // The transmit delay each write step leaves behind, in milliseconds.
 inline const QString eepromWritePacing = QStringLiteral("200");
-inline const QString normalPacing = QStringLiteral("20");
+inline const QString normalPacing = QString::number(protocol::defaultDelayMs);
 inline const QString lcdWritePacing = QStringLiteral("5");
 
 } // namespace memory::text

@@ -1,7 +1,7 @@
 #include "memory/memorywidgets.h"
 
 #include "memory/memorytexts.h"
-#include "protocol/memoryframes.h"
+#include "protocol/replies.h"
 #include "ui/commandlink.h"
 #include "ui/focusloss.h"
 #include "ui/longlines.h"

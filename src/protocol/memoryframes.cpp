@@ -16,8 +16,6 @@ namespace {
 // Beyond this a caption is only a sign that the boxes hold nonsense; the buttons refuse it.
 constexpr double largestCaption = 1e15;
 
-constexpr std::size_t trailerLength = 8;
-
 char eepromLetter(Eeprom memory, char external, char internal)
 {
     return memory == Eeprom::External ? external : internal;
@@ -101,14 +99,6 @@ std::string addressField(std::uint64_t value)
     if (digits.size() < 4)
         digits.insert(0, 4 - digits.size(), '0');
     return digits;
-}
-
-std::string_view withoutTrailer(std::string_view reply)
-{
-    const std::size_t length = reply.size();
-    if (length >= trailerLength && reply.substr(length - 4, 2) == "y:")
-        reply.remove_suffix(trailerLength);
-    return reply;
 }
 
 Encoded eepromReadFrame(Eeprom memory, Entry start, Entry count, std::string_view end)

@@ -37,11 +37,6 @@ std::string endAddressCaption(std::string_view start, std::string_view number);
 // 16 -> "0010", 4096 -> "1000", 70000 -> "11170".
 std::string addressField(std::uint64_t value);
 
-// A read page's reply without the board's eight-character closing trailer, which is taken to
-// be there when the fourth and third characters from the end are "y:" ("...Ready:" CR LF).
-// A text shorter than the trailer is kept whole.
-std::string_view withoutTrailer(std::string_view reply);
-
 // "]a]" (external) or "]g]" (internal), the start and the end address the page shows, four
 // upper-case hex digits each and nothing between: start 16, end 19 -> "]a]00100013". An end
 // below the start means the count asked for no byte: the count box is named.

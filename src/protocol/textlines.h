@@ -14,6 +14,9 @@ struct NumberedLine
     bool operator==(const NumberedLine &) const = default;
 };
 
+// One line without its line end and the spaces and tabs around it.
+std::string_view trimmedLine(std::string_view line);
+
 // The lines of a text that hold more than blanks, without their line ends (LF or CR LF) and
 // the spaces and tabs around them. They point into the text.
 std::vector<NumberedLine> nonBlankLines(std::string_view text);

@@ -17,6 +17,8 @@ struct PortResult
     {
         return {false, std::move(reason), std::move(fix)};
     }
+    // The reason and, on a line of its own, what to do about it.
+    QString explained() const { return fix.isEmpty() ? reason : reason + QLatin1Char('\n') + fix; }
 };
 
 // The only way to the wire. The port number (1 to 4) and the settings string ("19200,n,8,1")
@@ -37,10 +39,12 @@ public:
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
 
-    // Hands every byte to the driver; fails when the port refuses them or stops taking them.
-    virtual PortResult write(const QByteArray &bytes) = 0;
-    // Waits until every byte written so far has left the port; fails like a stalled write
-    // when the port stops sending, so it never waits for ever.
+    // Hands the driver as many of `bytes` as it takes now, without waiting, and counts them in
+    // `taken`. A driver whose buffer is full takes none: the line is slow, nothing has failed.
+    virtual PortResult write(const QByteArray &bytes, qsizetype &taken) = 0;
+    // Bytes the driver still holds for the wire; 0 when it cannot say.
+    virtual qsizetype queued() = 0;
+    // Once the driver's queue is empty: waits for the few bytes an adapter keeps beyond it.
     virtual PortResult drain() = 0;
     // Everything that has arrived since the last read; empty when nothing has.
     virtual QByteArray readAll() = 0;

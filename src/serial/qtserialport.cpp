@@ -4,22 +4,16 @@
 #include "serial/linerate.h"
 #include "serial/opendiagnosis.h"
 
-#include <algorithm>
 #include <cerrno>
-#include <chrono>
+#include <cstring>
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
-#include <thread>
+#include <unistd.h>
 
 namespace serial {
 
 namespace {
-
-using namespace std::chrono_literals;
-
-// A write or drain that makes no progress for this long means the port has stopped sending.
-constexpr int stallMs = 5000;
 
 QSerialPort::Parity parityOf(char letter)
 {
@@ -43,11 +37,10 @@ bool hungUp(qintptr descriptor)
     return ::poll(&watch, 1, 0) > 0 && (watch.revents & (POLLHUP | POLLERR));
 }
 
-// Bytes the driver still holds for the wire, or -1 when it cannot say.
-int outputQueue(qintptr descriptor)
+QString hungUpReason(const QString &device)
 {
-    int queued = 0;
-    return ::ioctl(static_cast<int>(descriptor), TIOCOUTQ, &queued) == 0 ? queued : -1;
+    return QStringLiteral("%1 hung up: the adapter was unplugged or the far end closed.")
+            .arg(device);
 }
 
 } // namespace
@@ -140,45 +133,59 @@ void QtSerialPort::noteError(QSerialPort::SerialPortError error)
               || ((error == QSerialPort::ReadError || error == QSerialPort::WriteError) && hangUp);
     if (!gone)
         return;
+    const QString device = m_port.portName();
+    letGo(hangUp ? hungUpReason(device)
+                 : QStringLiteral("%1: %2").arg(device, m_port.errorString()));
+}
+
+void QtSerialPort::letGo(const QString &reason)
+{
     // A device that has hung up reads as "ready" for ever: letting go of it at once is what
     // keeps the event loop from spinning on it.
-    const QString device = m_port.portName();
-    m_fault = PortResult::failure(
-            hangUp ? QStringLiteral("%1 hung up: the adapter was unplugged or the far end "
-                                    "closed.")
-                             .arg(device)
-                   : QStringLiteral("%1: %2").arg(device, m_port.errorString()));
+    m_fault = PortResult::failure(reason);
     m_salvaged += m_port.readAll();
     m_port.close();
 }
 
-PortResult QtSerialPort::write(const QByteArray &bytes)
+PortResult QtSerialPort::write(const QByteArray &bytes, qsizetype &taken)
 {
+    taken = 0;
     if (!m_fault.ok)
         return m_fault;
     if (!m_port.isOpen())
         return PortResult::failure(QStringLiteral("The port is not open."));
-    if (m_port.write(bytes) != bytes.size())
-        return m_fault.ok ? PortResult::failure(m_port.errorString()) : m_fault;
-    return handOver();
+    // Straight to the driver, which takes what fits: nothing runs the event loop while `send`
+    // blocks, and Qt's own buffer would take everything and then report a full driver as a
+    // failed device.
+    const int descriptor = static_cast<int>(m_port.handle());
+    while (taken < bytes.size()) {
+        const ssize_t written = ::write(descriptor, bytes.constData() + taken,
+                                        static_cast<std::size_t>(bytes.size() - taken));
+        if (written > 0) {
+            taken += written;
+            continue;
+        }
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+            break;
+        const int error = errno;
+        const QString device = m_port.portName();
+        if (hungUp(descriptor))
+            letGo(hungUpReason(device));
+        else if (error == EIO || error == ENXIO || error == ENODEV)
+            letGo(QStringLiteral("%1: %2").arg(device, QString::fromLocal8Bit(strerror(error))));
+        return m_fault.ok ? PortResult::failure(QString::fromLocal8Bit(strerror(error))) : m_fault;
+    }
+    return PortResult::success();
 }
 
-PortResult QtSerialPort::handOver()
+qsizetype QtSerialPort::queued()
 {
-    // Nothing runs the event loop while `send` blocks: hand Qt's buffer to the driver here.
-    // waitForBytesWritten is only asked while Qt still holds bytes; on an empty buffer it
-    // would wait out its whole timeout.
-    while (m_port.isOpen() && m_port.bytesToWrite() > 0) {
-        if (m_port.flush())
-            continue;
-        if (!m_port.waitForBytesWritten(stallMs) && m_fault.ok) {
-            const bool stalled = m_port.error() == QSerialPort::NoError
-                                 || m_port.error() == QSerialPort::TimeoutError;
-            return PortResult::failure(stalled ? QStringLiteral("The port stopped taking bytes.")
-                                               : m_port.errorString());
-        }
-    }
-    return m_fault;
+    if (!m_port.isOpen())
+        return 0;
+    int queued = 0;
+    return ::ioctl(static_cast<int>(m_port.handle()), TIOCOUTQ, &queued) == 0 ? queued : 0;
 }
 
 PortResult QtSerialPort::drain()
@@ -187,39 +194,10 @@ PortResult QtSerialPort::drain()
         return m_fault;
     if (!m_port.isOpen())
         return PortResult::failure(QStringLiteral("The port is not open."));
-    auto result = handOver();
-    if (result.ok)
-        result = waitForEmptyQueue();
-    if (!result.ok)
-        return result;
     // Only the adapter's own few bytes are left: tcdrain waits for them exactly.
     while (::tcdrain(static_cast<int>(m_port.handle())) != 0 && errno == EINTR) {
     }
     return m_fault;
-}
-
-PortResult QtSerialPort::waitForEmptyQueue()
-{
-    // tcdrain has no time limit, and an adapter that stops sending would hold it for ever:
-    // watch the driver's queue shrink instead, and give up when it stops shrinking.
-    const auto character = std::chrono::microseconds(11'000'000 / std::max(1, m_port.baudRate()));
-    auto lastProgress = std::chrono::steady_clock::now();
-    int queued = outputQueue(m_port.handle());
-    while (queued > 0) {
-        std::this_thread::sleep_for(std::clamp<std::chrono::microseconds>(
-                character * (queued - 1), 50us, std::chrono::microseconds(20ms)));
-        const int left = outputQueue(m_port.handle());
-        const auto now = std::chrono::steady_clock::now();
-        if (left < queued)
-            lastProgress = now;
-        else if (now - lastProgress > std::chrono::milliseconds(stallMs))
-            return PortResult::failure(
-                    QStringLiteral("The port stopped sending: %1 bytes have waited %2 s.")
-                            .arg(left)
-                            .arg(stallMs / 1000));
-        queued = left;
-    }
-    return PortResult::success();
 }
 
 QByteArray QtSerialPort::readAll()

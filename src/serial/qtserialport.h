@@ -1,5 +1,6 @@
 #pragma once
 
+#include "protocol/defaults.h"
 #include "serial/port.h"
 #include "serial/portmap.h"
 
@@ -26,20 +27,20 @@ public:
     void close() override;
     bool isOpen() const override { return m_port.isOpen(); }
 
-    PortResult write(const QByteArray &bytes) override;
+    PortResult write(const QByteArray &bytes, qsizetype &taken) override;
+    qsizetype queued() override;
     PortResult drain() override;
     QByteArray readAll() override;
     PortResult fault() const override { return m_fault; }
 
 private:
     PortResult applySettings();
-    PortResult handOver();
-    PortResult waitForEmptyQueue();
     void noteError(QSerialPort::SerialPortError error);
+    void letGo(const QString &reason);
 
     PortMap m_map;
     int m_number = 1;
-    QString m_settings = QStringLiteral("19200,n,8,1");
+    QString m_settings = QLatin1String(protocol::defaultSettings);
     QSerialPort m_port;
     PortResult m_fault;
     QByteArray m_salvaged; // what had arrived when the device went away

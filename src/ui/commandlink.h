@@ -2,6 +2,7 @@
 
 #include "protocol/refusal.h"
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +15,16 @@ class QListWidget;
 namespace ui {
 
 class Messages;
+
+// What the board sends, passed on as it arrives (before any line-end rule), and the news that
+// the device has gone, for the tools that follow an answer as it comes.
+class BoardFeed : public QObject
+{
+    Q_OBJECT
+signals:
+    void received(const QByteArray &bytes);
+    void lost();
+};
 
 // What a page needs of the main window to talk to the board. The main window implements it;
 // pages and memory tools only ever see this.
@@ -40,6 +51,7 @@ public:
     // The receive window: what the board has answered, line ends as CR LF.
     virtual QString receivedText() const = 0;
     virtual void clearReceived() = 0;
+    virtual BoardFeed &feed() = 0;
 };
 
 // Both clear buttons: the port-open guard, then "]k" through `send`.

@@ -20,6 +20,8 @@ struct BoardFixture : ::testing::Test
     board::SimulatedBoard board;
     std::unique_ptr<serial::QtSerialPort> port;
     testing_support::RecordingMessages messages;
+    serial::SteadyClock clock;
+    std::unique_ptr<serial::BoardConnection> connection;
     std::unique_ptr<app::Main> main;
 
     void SetUp() override
@@ -29,7 +31,8 @@ struct BoardFixture : ::testing::Test
         serial::PortMap map;
         map.assign(1, QString::fromStdString(board.devicePath()));
         port = std::make_unique<serial::QtSerialPort>(map);
-        main = std::make_unique<app::Main>(*port, messages);
+        connection = std::make_unique<serial::BoardConnection>(*port, clock);
+        main = std::make_unique<app::Main>(*connection, messages);
         main->show();
         click("cmdCom");
         ASSERT_TRUE(port->isOpen()) << messages.details.join('\n').toStdString();

@@ -47,6 +47,21 @@ TEST_F(LongTransmissionTest, ShowsBusyAndHowFarItHasGotWithoutChangingThePacing)
     EXPECT_TRUE(messages.texts.isEmpty());
 }
 
+// A board that stops reading is slow, not gone: the port stays open.
+TEST_F(LongTransmissionTest, ALineThatTakesNothingForFiveSecondsEndsItAndThePortStaysOpen)
+{
+    port.fullAfter = 3;
+    setText("xmitdelay", "0");
+    main.send("]c]402014");
+    EXPECT_EQ(port.wire(), "]c]");
+    EXPECT_EQ(messages.texts,
+              QStringList{"The board stopped taking characters after 3 of 9: the line took none "
+                          "for five seconds. The port is still open."});
+    EXPECT_EQ(status(), "ON");
+    EXPECT_TRUE(port.isOpen());
+    EXPECT_TRUE(polling());
+}
+
 TEST_F(LongTransmissionTest, TheWindowTakesTheKeyboardBackAfterwards)
 {
     main.show();
@@ -173,7 +188,8 @@ TEST(LongTransmission, TheMessageAStoppedRunEndsWithCanBeAnswered)
     testing_support::FakeClock clock;
     testing_support::FakePort port{clock};
     ClickedMessages messages;
-    app::Main main{port, messages, clock};
+    serial::BoardConnection connection{port, clock};
+    app::Main main{connection, messages};
     QTest::mouseClick(main.findChild<QPushButton *>("cmdCom"), Qt::LeftButton);
     main.setTransmitDelay("200");
     port.onWrite = [&] {
@@ -191,7 +207,9 @@ struct RealClockTest : ::testing::Test
     testing_support::FakeClock stamps;
     testing_support::FakePort port{stamps};
     testing_support::RecordingMessages messages;
-    app::Main main{port, messages};
+    serial::SteadyClock realClock;
+    serial::BoardConnection connection{port, realClock};
+    app::Main main{connection, messages};
 
     void SetUp() override
     {

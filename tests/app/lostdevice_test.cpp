@@ -32,6 +32,8 @@ struct LostDeviceTest : ::testing::Test
     std::unique_ptr<PtyPeer> peer;
     std::unique_ptr<serial::QtSerialPort> port;
     testing_support::RecordingMessages messages;
+    serial::SteadyClock clock;
+    std::unique_ptr<serial::BoardConnection> connection;
     std::unique_ptr<app::Main> main;
 
     void SetUp() override
@@ -40,7 +42,8 @@ struct LostDeviceTest : ::testing::Test
         serial::PortMap map;
         map.assign(1, device);
         port = std::make_unique<serial::QtSerialPort>(map);
-        main = std::make_unique<app::Main>(*port, messages);
+        connection = std::make_unique<serial::BoardConnection>(*port, clock);
+        main = std::make_unique<app::Main>(*connection, messages);
         click("cmdCom");
         ASSERT_TRUE(port->isOpen()) << messages.details.join('\n').toStdString();
     }
@@ -70,7 +73,7 @@ struct LostDeviceTest : ::testing::Test
         EXPECT_FALSE(port->isOpen());
         EXPECT_EQ(status(), "OFF");
         EXPECT_EQ(find<QPushButton>("cmdCom")->text(), "Open");
-        EXPECT_FALSE(find<QTimer>("Timer1")->isActive());
+        EXPECT_FALSE(connection->polling());
         EXPECT_TRUE(find<QLineEdit>("txmText")->text().isEmpty());
         EXPECT_TRUE(find<QPushButton>("cmdClear")->isHidden());
         EXPECT_EQ(find<QLineEdit>("txmText")->palette().color(QPalette::Base), QColor(Qt::white));

@@ -22,7 +22,8 @@ struct MainFixture : ::testing::Test
     testing_support::FakeClock clock;
     testing_support::FakePort port{clock};
     testing_support::RecordingMessages messages;
-    app::Main main{port, messages, clock};
+    serial::BoardConnection connection{port, clock};
+    app::Main main{connection, messages};
 
     template<typename T>
     T *find(const char *name)
@@ -37,7 +38,7 @@ struct MainFixture : ::testing::Test
     void setText(const char *name, const QString &text) { find<QLineEdit>(name)->setText(text); }
     ui::ReceiveWindow *receiveWindow() { return find<ui::ReceiveWindow>("rcvText"); }
     QString status() { return find<QLabel>("comm")->text(); }
-    bool polling() { return find<QTimer>("Timer1")->isActive(); }
+    bool polling() { return connection.polling(); }
 
     void open()
     {

@@ -44,7 +44,7 @@ TEST(Options, HelpVersionAndMistakesEndTheProgram)
         const char *says;
     } rows[] = {
             {{"--help"}, 0, "--port"},
-            {{"--version"}, 0, "Sketra 1.3.1"},
+            {{"--version"}, 0, "Sketra " SKETRA_VERSION},
             {{"--port", "5=/dev/x"}, 2, "N from 1 to 4"},
             {{"--port", "1"}, 2, "N from 1 to 4"},
             {{"--bogus"}, 2, "bogus"},

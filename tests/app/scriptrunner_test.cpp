@@ -1,6 +1,7 @@
 // The script runner on a fake port and clock: what reaches the wire, what is printed, and the
 // exit status.
 #include "app/scriptrunner.h"
+#include "serial/boardconnection.h"
 #include "support/fakeport.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +10,6 @@
 
 namespace {
 
-using app::ReplyCheck;
 using app::ScriptFrame;
 
 TEST(ScriptFrames, AreTheNonBlankLinesWithTheirNumbers)
@@ -21,38 +21,13 @@ TEST(ScriptFrames, AreTheNonBlankLinesWithTheirNumbers)
     EXPECT_TRUE(app::scriptFrames("\n \r\n").empty());
 }
 
-TEST(CheckReply, FindsReadyOrAWholeErrorLineWhicheverComesFirst)
-{
-    using State = ReplyCheck::State;
-    const struct
-    {
-        const char *received;
-        State state;
-        std::size_t length;
-    } rows[] = {
-            {"", State::Pending, 0},
-            {"Read", State::Pending, 0},
-            {"Ready:", State::Ready, 6},
-            {"ffffReady:\r", State::Ready, 11},
-            {"Ready:\r\nReady:\r", State::Ready, 8},
-            {"Error: frame cut short: ]c]40", State::Pending, 0},
-            {"Error: frame cut short: ]c]40\r", State::Refused, 30},
-            {"Error: a\rReady:\r", State::Refused, 9},
-            {"Ready:\rError: a\r", State::Ready, 7},
-    };
-    for (const auto &row : rows) {
-        const ReplyCheck check = app::checkReply(row.received);
-        EXPECT_EQ(check.state, row.state) << row.received;
-        EXPECT_EQ(check.length, row.length) << row.received;
-    }
-}
-
 struct ScriptRunnerTest : ::testing::Test
 {
     testing_support::FakeClock clock;
     testing_support::FakePort port{clock};
+    serial::BoardConnection connection{port, clock};
     std::ostringstream out, err;
-    app::ScriptRunner runner{port, clock, out, err};
+    app::ScriptRunner runner{connection, out, err};
     const std::vector<ScriptFrame> three = {{1, "]k"}, {2, "]c]402014"}, {4, "]d]4020"}};
 };
 
@@ -84,8 +59,9 @@ TEST_F(ScriptRunnerTest, ExitsOneNamingTheFirstLineNotAnsweredAndSendsNothingAft
     for (const auto &row : rows) {
         testing_support::FakeClock fakeClock;
         testing_support::FakePort fakePort{fakeClock};
+        serial::BoardConnection fakeConnection{fakePort, fakeClock};
         std::ostringstream printed, reasons;
-        app::ScriptRunner script(fakePort, fakeClock, printed, reasons);
+        app::ScriptRunner script(fakeConnection, printed, reasons);
         fakePort.incoming = row.incoming;
         EXPECT_EQ(script.run(three, {}), 1) << row.incoming;
         EXPECT_EQ(fakePort.wire(), row.wire);
@@ -120,12 +96,46 @@ TEST_F(ScriptRunnerTest, ExitsTwoWhenThePortCannotOpenOrRefusesAWrite)
 
     testing_support::FakePort refusing{clock};
     refusing.refuseWritesAfter = 4;
+    serial::BoardConnection refusingConnection{refusing, clock};
     std::ostringstream reasons;
-    app::ScriptRunner script(refusing, clock, out, reasons);
+    app::ScriptRunner script(refusingConnection, out, reasons);
     refusing.incoming = "Ready:\r";
     EXPECT_EQ(script.run(three, {}), 2);
     EXPECT_EQ(reasons.str(),
               "sketra: line 2 (]c]402014): the port refused a write: Input/output error\n");
+}
+
+// Neither a line that stops taking characters nor a board that never stops talking holds a run
+// for ever, and what is quoted of a frame or an error line fits a terminal.
+TEST_F(ScriptRunnerTest, EndsWhenTheLineStallsOrTheBoardNeverFinishes)
+{
+    const std::string frame = "]o]0000" + std::string(200, '1') + "\x1b";
+    port.fullAfter = 100;
+    EXPECT_EQ(runner.run({{7, frame}}, {0, "", std::chrono::milliseconds(300)}), 1);
+    EXPECT_EQ(err.str(), "sketra: line 7 (]o]0000" + std::string(53, '1')
+                                 + "... (208 characters)): the board stopped taking characters "
+                                   "after 100 of 208\n");
+
+    testing_support::FakeClock chatterClock;
+    testing_support::FakePort chatter{chatterClock};
+    chatter.incoming = "Error: ";
+    chatter.onRead = [&] {
+        chatter.incoming += "]k";
+    };
+    serial::BoardConnection chatterConnection{chatter, chatterClock};
+    std::ostringstream printed, reasons;
+    app::ScriptRunner script(chatterConnection, printed, reasons);
+    EXPECT_EQ(script.run({{1, "]k"}}, {}), 1);
+    EXPECT_EQ(reasons.str(), "sketra: line 1 (]k) was not answered: the board went on sending "
+                             "without a \"Ready:\"\n");
+    EXPECT_LT(chatterClock.elapsed(), std::chrono::seconds(60));
+    EXPECT_LT(printed.str().size(), 300u); // the endless error line, cut to a readable length
+}
+
+TEST(Printable, EscapesControlBytesAndCutsLongText)
+{
+    EXPECT_EQ(app::printable("]k\r\x1b[2J", 60), "]k\\x0d\\x1b[2J");
+    EXPECT_EQ(app::printable("abcdef", 3), "abc... (6 characters)");
 }
 
 } // namespace

@@ -71,6 +71,39 @@ TEST_F(SendScriptTest, ADashReadsTheFramesFromStandardInput)
     EXPECT_TRUE(pixel(64, 32));
 }
 
+// Over SSH or on a console there is no display: what needs no window answers all the same.
+TEST_F(SendScriptTest, OptionsAreAnsweredWithoutADisplay)
+{
+    const struct
+    {
+        QStringList args;
+        int status;
+        const char *says;
+    } rows[] = {
+            {{"--version"}, 0, "Sketra " SKETRA_VERSION},
+            {{"--help"}, 0, "--send"},
+            {{"--bogus"}, 2, "bogus"},
+            {{"--port", "9=/dev/null"}, 2, "--port takes N=DEVICE"},
+    };
+    for (const auto &row : rows) {
+        const SketraRun run = sketra(row.args);
+        EXPECT_EQ(run.status, row.status) << row.args.join(' ').toStdString();
+        EXPECT_TRUE((run.out + run.err).contains(row.says)) << (run.out + run.err).toStdString();
+    }
+}
+
+// A frame far longer than the line's driver holds goes out at full speed, waiting for room.
+TEST_F(SendScriptTest, ATwelveKilobyteFrameAtFullSpeedIsAnswered)
+{
+    QByteArray frame = "]o]00000FFF";
+    for (int i = 0; i < 4096; ++i)
+        frame += "]" + QByteArray::number(i % 256, 16).rightJustified(2, '0');
+    frame += "]";
+    const SketraRun run = sketra({"--send", "-", "--port", port(), "--delay", "0"}, frame + "\n");
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "Ready:\n");
+}
+
 TEST_F(SendScriptTest, UsageAndPortErrorsExitTwo)
 {
     const QString file = script("one.txt", "]k\n");
@@ -81,6 +114,7 @@ TEST_F(SendScriptTest, UsageAndPortErrorsExitTwo)
     } rows[] = {
             {{"--send", dir.filePath("missing.txt"), "--port", port()}, "cannot read"},
             {{"--send", file, "--port", "1=/nonexistent/tty"}, "cannot open port 1"},
+            {{"--send", "/dev/zero", "--port", port()}, "not from a device"},
     };
     for (const auto &row : rows) {
         const SketraRun run = sketra(row.args);

@@ -6,6 +6,7 @@
 #include "protocol/hextext.h"
 #include "protocol/memoryframes.h"
 #include "protocol/numbers.h"
+#include "protocol/replies.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -63,27 +63,35 @@ TEST_F(ToolRefusals, ACaptureWithoutAWholeAnswerEndsInAMessage)
         click("cmdlcdcapture");
         EXPECT_EQ(sent(), QStringList{"]n]007f0007"}) << row.answer;
         EXPECT_FALSE(enabled("cmdlcdcapture")) << row.answer; // until the answer is in
-        link.received += QLatin1String(row.answer);
+        emit link.board.received(row.answer);
         EXPECT_TRUE(QTest::qWaitFor([&] { return !messages.texts.isEmpty(); }, 3000));
         EXPECT_EQ(shown(), QStringList{row.message}) << row.answer;
         EXPECT_TRUE(enabled("cmdlcdcapture"));
     }
     EXPECT_EQ(tabs.findChild<memory::DisplayCapture *>()->window(), nullptr);
-    EXPECT_TRUE(link.received.startsWith("earlier answers stay"));
+    EXPECT_EQ(link.received, "earlier answers stay");
+
+    // A device that goes away ends the wait without a second message: the loss has its own.
+    click("cmdlcdcapture");
+    EXPECT_EQ(sent(), QStringList{"]n]007f0007"});
+    emit link.board.lost();
+    EXPECT_TRUE(enabled("cmdlcdcapture"));
+    QTest::qWait(200);
+    EXPECT_TRUE(shown().isEmpty());
 
     clickWithPortClosed("cmdlcdcapture");
     EXPECT_TRUE(sent().isEmpty());
 }
 
-// The receive window's first answer replaces its "Waiting.....": all of it is the answer.
-TEST_F(ToolRefusals, ACaptureTakesTheAnswerThatReplacedTheReceiveWindowsText)
+// The answer may come in pieces, after the bare "Ready:" of frames sent before it.
+TEST_F(ToolRefusals, ACaptureTakesTheAnswerAsItArrives)
 {
-    link.received = QStringLiteral("Waiting.....");
     click("cmdlcdcapture");
-    link.received = QString("01").repeated(1024) + QStringLiteral("Ready:\r\n");
+    emit link.board.received("Ready:\r");
+    emit link.board.received(QString("01").repeated(1000).toLatin1());
+    emit link.board.received(QString("01").repeated(24).toLatin1() + "Ready:\r");
     auto *capture = tabs.findChild<memory::DisplayCapture *>();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return capture->window() != nullptr; }, 3000))
-            << shown().join('\n').toStdString();
+    ASSERT_NE(capture->window(), nullptr) << shown().join('\n').toStdString();
     const protocol::Bitmap &picture = capture->window()->picture();
     int lit = 0;
     for (int y = 0; y < 64; ++y)

@@ -45,20 +45,6 @@ TEST(FourDigitForm, BoxesLeftAndTheEndAddress)
     EXPECT_EQ(protocol::fourDigitForm(12345), "12345");
 }
 
-TEST(ReplyTrailer, DroppedWhenTheFourthAndThirdFromTheEndReadYColon)
-{
-    const Row rows[] = {
-            {"12ab34Ready:\r\n", "12ab34"},
-            {"12abxxxxy:ab", "12ab"},
-            {"Ready!\r\n", "Ready!\r\n"},
-            {"Waiting.....", "Waiting....."},
-            {"dy:ab", "dy:ab"}, // shorter than a trailer
-            {"", ""},
-    };
-    for (const Row &row : rows)
-        EXPECT_EQ(protocol::withoutTrailer(row.in), row.out) << row.in;
-}
-
 TEST(EepromFrames, ReadFrameOrTheBoxItCannotUse)
 {
     const struct

@@ -37,7 +37,7 @@ TEST_F(QtSerialPortTest, TheBoardSeesEveryByteAndEveryPause)
     serial::Transmitter transmitter(*port, clock);
     const auto plan = protocol::planTransmission("]c]402014", "]", "20");
     const auto start = PtyPeer::Clock::now();
-    ASSERT_TRUE(transmitter.transmit(plan.steps).ok);
+    ASSERT_TRUE(transmitter.transmit(plan.steps).ok());
 
     const auto arrivals = peer.waitFor(9, 2s);
     std::string bytes;
@@ -102,9 +102,11 @@ TEST(QtSerialPort, AFarEndThatHangsUpFailsTheWriteAndNeverHangsTheRead)
     ASSERT_TRUE(port.open().ok);
     peer.reset(); // the board goes away, as an unplugged adapter does
     EXPECT_TRUE(port.readAll().isEmpty());
-    const auto written = port.write("]k");
+    qsizetype taken = 0;
+    const auto written = port.write("]k", taken);
     EXPECT_FALSE(written.ok);
     EXPECT_FALSE(written.reason.isEmpty());
+    EXPECT_FALSE(port.fault().ok);
     port.drain();
 }
 
@@ -124,7 +126,8 @@ TEST(QtSerialPort, AMissingDeviceFailsSayingSo)
 TEST(QtSerialPort, WritingToAClosedPortFails)
 {
     serial::QtSerialPort port{serial::PortMap()};
-    EXPECT_FALSE(port.write("x").ok);
+    qsizetype taken = 0;
+    EXPECT_FALSE(port.write("x", taken).ok);
     EXPECT_TRUE(port.readAll().isEmpty());
 }
 

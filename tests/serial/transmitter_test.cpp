@@ -21,7 +21,7 @@ struct TransmitterTest : ::testing::Test
         ASSERT_TRUE(port.open().ok);
     }
 
-    serial::PortResult send(const char *text, const char *wait = "]", const char *delay = "20")
+    serial::TransmitResult send(const char *text, const char *wait = "]", const char *delay = "20")
     {
         return transmitter.transmit(protocol::planTransmission(text, wait, delay).steps);
     }
@@ -29,13 +29,13 @@ struct TransmitterTest : ::testing::Test
 
 TEST_F(TransmitterTest, PausesBeforeEachCommandKeyOnly)
 {
-    ASSERT_TRUE(send("]c]402014").ok);
+    ASSERT_TRUE(send("]c]402014").ok());
     EXPECT_EQ(port.schedule(), "<20>]c<20>]402014");
 }
 
 TEST_F(TransmitterTest, DrainsTheWireBeforeEveryPause)
 {
-    ASSERT_TRUE(send("]h]0120]A]@").ok);
+    ASSERT_TRUE(send("]h]0120]A]@").ok());
     EXPECT_EQ(port.drains, 4);
     EXPECT_EQ(port.schedule(), "<20>]h<20>]0120<20>]A<20>]@");
 }
@@ -61,9 +61,9 @@ TEST_F(TransmitterTest, ThePauseStartsOnceTheLastByteIsThroughTheLine)
         ASSERT_TRUE(rowPort.open().ok);
         serial::Transmitter rowTransmitter{rowPort, rowClock};
         const auto steps = protocol::planTransmission("]c]402014", "]", "20").steps;
-        ASSERT_TRUE(rowTransmitter.transmit(steps).ok);
+        ASSERT_TRUE(rowTransmitter.transmit(steps).ok());
         // Bytes still on the line from the first transmission delay the next one's pause too.
-        ASSERT_TRUE(rowTransmitter.transmit(steps).ok);
+        ASSERT_TRUE(rowTransmitter.transmit(steps).ok());
         EXPECT_EQ(rowPort.schedule(), "<20>]c<20>]402014<20>]c<20>]402014")
                 << row.settings << (row.drainWaits ? " draining" : "");
     }
@@ -71,8 +71,8 @@ TEST_F(TransmitterTest, ThePauseStartsOnceTheLastByteIsThroughTheLine)
 
 TEST_F(TransmitterTest, NoPausesWithoutAWaitCharacterOrDelay)
 {
-    ASSERT_TRUE(send("]c]402014", "").ok);
-    ASSERT_TRUE(send("]k", "]", "0").ok);
+    ASSERT_TRUE(send("]c]402014", "").ok());
+    ASSERT_TRUE(send("]k", "]", "0").ok());
     EXPECT_EQ(port.schedule(), "]c]402014]k");
     EXPECT_EQ(port.drains, 0);
 }
@@ -81,8 +81,8 @@ TEST_F(TransmitterTest, StopsAtTheFirstRefusedWriteKeepingWhatWentBefore)
 {
     port.refuseWritesAfter = 3;
     const auto result = send("]c]402014");
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.reason, "Input/output error");
+    EXPECT_EQ(result.end, serial::TransmitResult::End::Failed);
+    EXPECT_EQ(result.failure.reason, "Input/output error");
     EXPECT_EQ(port.wire(), "]c]");
 }
 
@@ -90,8 +90,20 @@ TEST_F(TransmitterTest, AStalledDrainFailsBeforeTheCharacterAfterIt)
 {
     port.drainResult = serial::PortResult::failure("The port stopped sending.");
     const auto result = send("ab]c");
-    EXPECT_EQ(result.reason, "The port stopped sending.");
+    EXPECT_EQ(result.failure.reason, "The port stopped sending.");
     EXPECT_EQ(port.wire(), "ab");
+}
+
+// A driver that is full waits for room; only a line that takes nothing for five seconds ends
+// the transmission, and the count says how far it came.
+TEST_F(TransmitterTest, AFullDriverIsWaitedForUntilTheLineStallsForFiveSeconds)
+{
+    port.fullAfter = 4;
+    const auto result = send("]c]402014", "", "0");
+    EXPECT_EQ(result.end, serial::TransmitResult::End::Stalled);
+    EXPECT_EQ(result.sent, 4u);
+    EXPECT_GE(clock.elapsed(), serial::Transmitter::stallLimit);
+    EXPECT_LT(clock.elapsed(), serial::Transmitter::stallLimit + std::chrono::milliseconds(100));
 }
 
 // A watch that notes when it was given time, and can ask to stop at a given breath.
@@ -123,7 +135,7 @@ TEST_F(TransmitterTest, BreathsNeverTouchTheEndOfAPause)
     RecordingWatch watch(clock);
     port.setSettings("19200,n,8,1");
     const auto plan = protocol::planTransmission("]c]402014", "]", "200");
-    ASSERT_TRUE(transmitter.transmit(plan.steps, &watch).ok);
+    ASSERT_TRUE(transmitter.transmit(plan.steps, &watch).ok());
     EXPECT_EQ(port.schedule(), "<200>]c<200>]402014");
     ASSERT_FALSE(watch.breaths.empty());
     // A breath either follows a write or ends well before the next one.
@@ -143,7 +155,7 @@ TEST_F(TransmitterTest, AWatchThatAsksToStopEndsItInsideThePause)
     RecordingWatch watch(clock);
     watch.stopAt = 12; // in the second pause
     const auto plan = protocol::planTransmission("]c]402014", "]", "200");
-    EXPECT_TRUE(transmitter.transmit(plan.steps, &watch).ok);
+    EXPECT_EQ(transmitter.transmit(plan.steps, &watch).end, serial::TransmitResult::End::Stopped);
     EXPECT_EQ(port.wire(), "]c");
     EXPECT_LT(clock.elapsed().count(), 400);
 }
@@ -156,8 +168,8 @@ TEST_F(TransmitterTest, ALongRunWithoutPausesGoesOutInPiecesEachSentBeforeTheNex
     port.onWrite = [&] {
         writes.push_back(port.written.size());
     };
-    ASSERT_TRUE(
-            transmitter.transmit(protocol::planTransmission("0123456", "", "0").steps, &watch).ok);
+    ASSERT_TRUE(transmitter.transmit(protocol::planTransmission("0123456", "", "0").steps, &watch)
+                        .ok());
     EXPECT_EQ(port.wire(), "0123456");
     EXPECT_EQ(writes, (std::vector<std::size_t>{0, 3, 6}));
     EXPECT_EQ(port.drains, 2);

@@ -54,8 +54,9 @@ serial::PortResult FakePort::drain()
     return m_fault.ok ? drainResult : m_fault;
 }
 
-serial::PortResult FakePort::write(const QByteArray &bytes)
+serial::PortResult FakePort::write(const QByteArray &bytes, qsizetype &taken)
 {
+    taken = 0;
     if (onWrite && m_open)
         onWrite();
     if (!m_fault.ok)
@@ -65,7 +66,10 @@ serial::PortResult FakePort::write(const QByteArray &bytes)
     for (char byte : bytes) {
         if (refuseWritesAfter >= 0 && static_cast<int>(written.size()) >= refuseWritesAfter)
             return serial::PortResult::failure(QStringLiteral("Input/output error"));
+        if (fullAfter >= 0 && static_cast<int>(written.size()) >= fullAfter)
+            break;
         written.emplace_back(m_clock.sinceStart(), byte);
+        ++taken;
         m_lineFree = std::max(m_lineFree, m_clock.sinceStart()) + serial::characterTime(m_settings);
     }
     return serial::PortResult::success();
@@ -73,6 +77,8 @@ serial::PortResult FakePort::write(const QByteArray &bytes)
 
 QByteArray FakePort::readAll()
 {
+    if (onRead)
+        onRead();
     QByteArray taken;
     taken.swap(incoming);
     return taken;

@@ -46,7 +46,8 @@ public:
     void close() override;
     bool isOpen() const override { return m_open; }
 
-    serial::PortResult write(const QByteArray &bytes) override;
+    serial::PortResult write(const QByteArray &bytes, qsizetype &taken) override;
+    qsizetype queued() override { return 0; }
     serial::PortResult drain() override;
     serial::PortResult fault() const override { return m_fault; }
     // The device goes away as an unplugged adapter does: the port lets go of it, and every
@@ -61,8 +62,10 @@ public:
     QByteArray incoming;
     serial::PortResult openResult = serial::PortResult::success();
     int refuseWritesAfter = -1; // bytes accepted before the port refuses; -1 never
+    int fullAfter = -1;         // bytes taken before the driver is full for good; -1 never
     serial::PortResult drainResult = serial::PortResult::success();
     std::function<void()> onWrite; // runs at every write, to look at the window meanwhile
+    std::function<void()> onRead;  // runs at every read, to make the board go on talking
     bool drainWaits = false;
     // What the test reads.
     std::vector<std::pair<std::chrono::nanoseconds, char>> written; // handed over when

@@ -20,12 +20,14 @@ public:
     void setTransmitDelay(const QString &text) override { delay = text; }
     QString receivedText() const override { return received; }
     void clearReceived() override { received.clear(); }
+    ui::BoardFeed &feed() override { return board; }
 
     bool open = true;
     int guards = 0;
     QStringList frames;
     QString delay = QStringLiteral("20");
     QString received;
+    ui::BoardFeed board; // what the board "sends" to the tools that follow it
 };
 
 } // namespace testing_support
