@@ -1,11 +1,8 @@
 #include "memory/memorypages.h"
 
-#include "memory/displaycapture.h"
-#include "memory/eepromfiles.h"
-#include "memory/eepromreadpage.h"
-#include "memory/eepromwritepage.h"
-#include "memory/lcdpage.h"
-#include "memory/pictureloader.h"
+#include "memory/display/lcdpage.h"
+#include "memory/eeprom/eepromreadpage.h"
+#include "memory/eeprom/eepromwritepage.h"
 #include "ui/pagetabs.h"
 
 namespace memory {
@@ -13,14 +10,10 @@ namespace memory {
 MemoryPages::MemoryPages(ui::PageTabs &tabs, ui::CommandLink &link, ui::Messages &messages)
     : QObject(&tabs)
 {
+    // Each page brings the additions that extend it.
     new EepromReadPage(tabs, link, messages, this);
     new EepromWritePage(tabs, link, messages, this);
     new LcdPage(tabs, link, messages, this);
-    // Beyond the pages' own buttons: the display as a picture and the EEPROMs as files.
-    new DisplayCapture(tabs, link, messages, this);
-    new PictureLoader(tabs, messages, this);
-    new EepromSaver(tabs, messages, this);
-    new EepromOpener(tabs, messages, this);
 }
 
 } // namespace memory

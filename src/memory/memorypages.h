@@ -11,7 +11,8 @@ class PageTabs;
 namespace memory {
 
 // The behaviour of the memory pages of `SSTab1`: Read EEprom, Write EEprom and LCD Read/Write.
-// The controls themselves are the layout tables'; this finds them by name.
+// The controls themselves are the layout tables'; each page finds its own by name and hands
+// the additions that extend it what they need.
 class MemoryPages : public QObject
 {
     Q_OBJECT

@@ -21,33 +21,6 @@ char eepromLetter(Eeprom memory, char external, char internal)
     return memory == Eeprom::External ? external : internal;
 }
 
-// The corners as numbers, or the refusal naming the first box that holds none.
-struct CornerValues
-{
-    std::uint32_t x1 = 0, x2 = 0, y1 = 0, y2 = 0;
-    std::string refusal;
-};
-
-CornerValues cornerValues(const Corners &corners)
-{
-    CornerValues values;
-    const std::pair<const Entry *, std::uint32_t *> boxes[] = {
-            {&corners.x1, &values.x1},
-            {&corners.x2, &values.x2},
-            {&corners.y1, &values.y1},
-            {&corners.y2, &values.y2},
-    };
-    for (const auto &[entry, value] : boxes) {
-        const auto number = wholeNumber(entry->text);
-        if (!number) {
-            values.refusal = needsWholeNumber(entry->label);
-            return values;
-        }
-        *value = *number;
-    }
-    return values;
-}
-
 // The digits of a write page's text; on a refusal, why they cannot be written.
 std::string writableDigits(std::string_view text, std::string_view whenBlank, std::string &refusal)
 {
@@ -61,10 +34,14 @@ std::string writableDigits(std::string_view text, std::string_view whenBlank, st
     return digits.value_or(std::string());
 }
 
-std::string lcdFrame(char letter, const CornerValues &values, std::string_view tail)
+Encoded lcdFrame(char letter, const CornerReading &corners, std::string_view tail)
 {
-    return commandFrame(letter, {hexField(values.x1), hexField(values.x2), hexField(values.y1),
-                                 hexField(values.y2), tail});
+    if (!corners.ok())
+        return Encoded::refused(corners.refusal);
+    const DisplayRect &rect = corners.rect;
+    return {commandFrame(letter, {hexField(rect.x1), hexField(rect.x2), hexField(rect.page1),
+                                  hexField(rect.page2), tail}),
+            {}};
 }
 
 } // namespace
@@ -101,18 +78,19 @@ std::string addressField(std::uint64_t value)
     return digits;
 }
 
-Encoded eepromReadFrame(Eeprom memory, Entry start, Entry count, std::string_view end)
+EepromRead eepromReadFrame(Eeprom memory, Entry start, Entry count, std::string_view end)
 {
     const auto first = wholeNumber(start.text);
     if (!first)
-        return Encoded::refused(needsWholeNumber(start.label));
+        return {Encoded::refused(needsWholeNumber(start.label)), {}};
     const auto number = wholeNumber(count.text);
     const auto last = wholeNumber(end);
     if (!number || *number < 1 || *number > largestReadCount || !last || *last < *first)
-        return Encoded::refused(needsWholeNumber(count.label, 1, largestReadCount));
-    return {commandFrame(eepromLetter(memory, 'a', 'g'),
-                         {addressField(*first), addressField(*last)}),
-            {}};
+        return {Encoded::refused(needsWholeNumber(count.label, 1, largestReadCount)), {}};
+    return {{commandFrame(eepromLetter(memory, 'a', 'g'),
+                          {addressField(*first), addressField(*last)}),
+             {}},
+            {memory, *first, *last - *first + 1}};
 }
 
 EepromReformat reformatForEeprom(std::string_view text, Entry start)
@@ -141,45 +119,31 @@ Encoded eepromWriteFrame(Eeprom memory, Entry start, std::uint64_t end, std::str
             {}};
 }
 
-std::uint64_t rectangleBytes(std::uint32_t x1, std::uint32_t x2, std::uint32_t y1, std::uint32_t y2)
+Encoded lcdReadFrame(const CornerReading &corners)
 {
-    if (x1 > x2 || y1 > y2)
-        return 0;
-    return (std::uint64_t{x2} - x1 + 1) * (std::uint64_t{y2} - y1 + 1);
+    return lcdFrame('n', corners, {});
 }
 
-Encoded lcdReadFrame(const Corners &corners)
+Encoded lcdWriteFrame(const CornerReading &corners, std::string_view text)
 {
-    const CornerValues values = cornerValues(corners);
-    if (!values.refusal.empty())
-        return Encoded::refused(values.refusal);
-    return {lcdFrame('n', values, {}), {}};
+    return lcdFrame('m', corners, text);
 }
 
-Encoded lcdWriteFrame(const Corners &corners, std::string_view text)
-{
-    const CornerValues values = cornerValues(corners);
-    if (!values.refusal.empty())
-        return Encoded::refused(values.refusal);
-    return {lcdFrame('m', values, text), {}};
-}
-
-LcdReformat reformatForLcd(std::string_view text, const Corners &corners)
+LcdReformat reformatForLcd(std::string_view text, const CornerReading &corners)
 {
     LcdReformat result;
     const std::string digits = writableDigits(text, nothingToFormat, result.refusal);
     if (!result.ok())
         return result;
-    const CornerValues values = cornerValues(corners);
-    if (!values.refusal.empty()) {
-        result.refusal = values.refusal;
+    if (!corners.ok()) {
+        result.refusal = corners.refusal;
         return result;
     }
-    if (values.x1 > values.x2 || values.y1 > values.y2) {
+    if (!corners.rect.inOrder()) {
         result.refusal = cornersOutOfOrder;
         return result;
     }
-    const std::uint64_t rectangle = rectangleBytes(values.x1, values.x2, values.y1, values.y2);
+    const std::uint64_t rectangle = corners.rect.bytes();
     const std::uint64_t bytes = digits.size() / 2;
     result.rectangleCount = fourDigitForm(static_cast<std::int64_t>(rectangle));
     result.textCount = fourDigitForm(static_cast<std::int64_t>(bytes));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "protocol/displayrect.h"
 #include "protocol/refusal.h"
 
 #include <cstdint>
@@ -13,7 +14,6 @@ inline constexpr std::string_view hexPairsNeeded
         = "Hex characters must be in pairs -- recheck entries";
 inline constexpr std::string_view nothingToWrite = "Nothing to write!";
 inline constexpr std::string_view nothingToFormat = "Nothing to format!";
-inline constexpr std::string_view cornersOutOfOrder = "Entry Error! Check X1,Y1 and X2,Y2 values";
 inline constexpr std::string_view sizesDiffer = "Sum of X,Y bytes do not equal the text bytes";
 
 // The most bytes the read page's four-digit count box asks for.
@@ -37,10 +37,24 @@ std::string endAddressCaption(std::string_view start, std::string_view number);
 // 16 -> "0010", 4096 -> "1000", 70000 -> "11170".
 std::string addressField(std::uint64_t value);
 
+// What a read asks the board for.
+struct EepromRange
+{
+    Eeprom memory = Eeprom::External;
+    std::uint32_t start = 0;
+    std::uint32_t count = 0;
+};
+
+struct EepromRead : Encoded
+{
+    EepromRange range; // when the frame can be sent
+};
+
 // "]a]" (external) or "]g]" (internal), the start and the end address the page shows, four
-// upper-case hex digits each and nothing between: start 16, end 19 -> "]a]00100013". An end
-// below the start means the count asked for no byte: the count box is named.
-Encoded eepromReadFrame(Eeprom memory, Entry start, Entry count, std::string_view end);
+// upper-case hex digits each and nothing between: start 16, end 19 -> "]a]00100013", which
+// asks for 4 bytes from 16. An end below the start means the count asked for no byte: the
+// count box is named.
+EepromRead eepromReadFrame(Eeprom memory, Entry start, Entry count, std::string_view end);
 
 // A write page's text made ready to send, or why it cannot be.
 struct Reformatted
@@ -64,22 +78,13 @@ EepromReformat reformatForEeprom(std::string_view text, Entry start);
 // byte list as it stands: "]o]00100012]12]ab]34]".
 Encoded eepromWriteFrame(Eeprom memory, Entry start, std::uint64_t end, std::string_view byteList);
 
-// The LCD rectangle: columns X1 to X2, pages Y1 to Y2, as the page's boxes hold them.
-struct Corners
-{
-    Entry x1, x2, y1, y2;
-};
-
-// The bytes a rectangle holds, both ends included; none when a range runs backwards.
-std::uint64_t rectangleBytes(std::uint32_t x1, std::uint32_t x2, std::uint32_t y1,
-                             std::uint32_t y2);
-
-// "]n]" and the corners as hex fields in the order X1, X2, Y1, Y2: "]n]007f0007".
-Encoded lcdReadFrame(const Corners &corners);
+// "]n]" and the corners as hex fields in the order X1, X2, Y1, Y2: "]n]007f0007"; the corners'
+// refusal when a box holds no number.
+Encoded lcdReadFrame(const CornerReading &corners);
 
 // "]m]", the corners as the read frame has them, then the text as it stands:
 // "]m]00010000]a1]b2".
-Encoded lcdWriteFrame(const Corners &corners, std::string_view text);
+Encoded lcdWriteFrame(const CornerReading &corners, std::string_view text);
 
 struct LcdReformat : Reformatted
 {
@@ -92,6 +97,6 @@ struct LcdReformat : Reformatted
 // The hex text of the LCD page checked against its rectangle, in this order: only hex digits,
 // not blank, whole pairs, corners that are numbers in order, as many bytes as the rectangle
 // holds. "a1b2" for X1 0, X2 1, Y1 0, Y2 0 -> "]a1]b2".
-LcdReformat reformatForLcd(std::string_view text, const Corners &corners);
+LcdReformat reformatForLcd(std::string_view text, const CornerReading &corners);
 
 } // namespace protocol

@@ -8,8 +8,6 @@ namespace protocol {
 namespace {
 
 constexpr std::uint8_t white = 255;
-constexpr int displayWidth = 128;
-constexpr int displayPages = 8;
 
 std::size_t indexOf(int x, int y, int width)
 {
@@ -167,21 +165,13 @@ Bitmap toBitmap(const GreyImage &picture, int width, int height, const PictureOp
     return bitmap;
 }
 
-std::string blockRefusal(const DisplayBlock &block)
+std::vector<std::uint8_t> packDisplayBytes(const Bitmap &bitmap, const DisplayRect &rect)
 {
-    if (block.x1 < 0 || block.page1 < 0 || block.x2 >= displayWidth || block.page2 >= displayPages)
-        return "The rectangle must lie on the display: X from 0 to 127, Y from 0 to 7";
-    if (block.x1 > block.x2 || block.page1 > block.page2)
-        return "X1 and Y1 must not lie beyond X2 and Y2";
-    return {};
-}
-
-std::vector<std::uint8_t> packDisplayBytes(const Bitmap &bitmap, const DisplayBlock &block)
-{
-    if (bitmap.width != block.width() || bitmap.height != block.height())
+    if (!displayRefusal(rect).empty() || bitmap.width != rect.width()
+        || bitmap.height != rect.height())
         return {};
     std::vector<std::uint8_t> bytes;
-    bytes.reserve(block.size());
+    bytes.reserve(rect.bytes());
     for (int x = 0; x < bitmap.width; ++x) {
         for (int top = 0; top < bitmap.height; top += 8) {
             std::uint8_t strip = 0;
@@ -194,12 +184,12 @@ std::vector<std::uint8_t> packDisplayBytes(const Bitmap &bitmap, const DisplayBl
 }
 
 std::optional<Bitmap> unpackDisplayBytes(const std::vector<std::uint8_t> &bytes,
-                                         const DisplayBlock &block)
+                                         const DisplayRect &rect)
 {
-    if (!blockRefusal(block).empty() || bytes.size() != block.size())
+    if (!displayRefusal(rect).empty() || bytes.size() != rect.bytes())
         return std::nullopt;
-    Bitmap bitmap{block.width(), block.height(),
-                  std::vector<std::uint8_t>(indexOf(0, block.height(), block.width()))};
+    Bitmap bitmap{rect.width(), rect.height(),
+                  std::vector<std::uint8_t>(indexOf(0, rect.height(), rect.width()))};
     std::size_t next = 0;
     for (int x = 0; x < bitmap.width; ++x) {
         for (int top = 0; top < bitmap.height; top += 8, ++next) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/displayrect.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -70,31 +72,15 @@ Bitmap shade(const GreyImage &image, Shading shading, int threshold);
 // place, shade and, if asked, invert: the picture as the rectangle shows it.
 Bitmap toBitmap(const GreyImage &picture, int width, int height, const PictureOptions &options);
 
-// A rectangle of display memory as the board's memory frames address it: columns x1 to x2,
-// pages (rows of 8 pixels) page1 to page2.
-struct DisplayBlock
-{
-    int x1 = 0, x2 = 127, page1 = 0, page2 = 7;
+// A bitmap of the rectangle's size as the bytes a read of the rectangle answers: column by
+// column from x1, within a column page by page from page1, each byte the strip of 8 pixels of
+// one column in one page with the top pixel in the least significant bit. The order does not
+// change where the rectangle crosses from the left controller into the right one.
+std::vector<std::uint8_t> packDisplayBytes(const Bitmap &bitmap, const DisplayRect &rect);
 
-    int width() const { return x2 - x1 + 1; }
-    int height() const { return 8 * (page2 - page1 + 1); }
-    std::size_t size() const
-    {
-        return static_cast<std::size_t>(width()) * static_cast<std::size_t>(page2 - page1 + 1);
-    }
-};
-
-// Whether a block lies on the display (128 x 64, corners in order); its refusal otherwise.
-std::string blockRefusal(const DisplayBlock &block);
-
-// A bitmap of the block's size as the bytes a read of the block answers: column by column
-// from x1, within a column page by page from page1, each byte the strip of 8 pixels of one
-// column in one page with the top pixel in the least significant bit. The order does not
-// change where the block crosses from the left controller into the right one.
-std::vector<std::uint8_t> packDisplayBytes(const Bitmap &bitmap, const DisplayBlock &block);
-
-// The reverse, for a read: nothing unless there is exactly one byte per column and page.
+// The reverse, for a read: nothing unless the rectangle lies on the display and there is
+// exactly one byte per column and page.
 std::optional<Bitmap> unpackDisplayBytes(const std::vector<std::uint8_t> &bytes,
-                                         const DisplayBlock &block);
+                                         const DisplayRect &rect);
 
 } // namespace protocol

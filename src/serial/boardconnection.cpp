@@ -96,9 +96,8 @@ BoardConnection::Transmission BoardConnection::plan(const QStringList &frames,
     const double rate = m_transmitter.charactersPerSecond();
     double ms = 0;
     for (const QString &frame : frames) {
-        auto planned = protocol::planTransmission(frame.toStdString(),
-                                                  pacing.waitChar.toStdString(),
-                                                  pacing.delay.toStdString());
+        auto planned = protocol::planTransmission(
+                frame.toStdString(), pacing.waitChar.toStdString(), pacing.delay.toStdString());
         for (const auto &step : planned.steps) {
             const auto characters = protocol::utf8Characters(step.bytes).size();
             run.characters += characters;

@@ -82,7 +82,8 @@ void lcd(FuzzedDataProvider &data)
 {
     const std::string x1 = boxText(data), x2 = boxText(data), y1 = boxText(data),
                       y2 = boxText(data);
-    const protocol::Corners corners{{"X1", x1}, {"X2", x2}, {"Y1", y1}, {"Y2", y2}};
+    const protocol::CornerReading corners
+            = protocol::readCorners({"X1", x1}, {"X2", x2}, {"Y1", y1}, {"Y2", y2});
     requireSound(protocol::lcdReadFrame(corners), "n");
     const std::string text = data.ConsumeRemainingBytesAsString();
     const auto written = protocol::lcdWriteFrame(corners, text);

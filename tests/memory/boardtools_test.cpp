@@ -2,11 +2,11 @@
 // and its Qt port, a pseudo-terminal, and the simulated board.
 #include "app/boardfixture.h"
 #include "board/lcdview.h"
-#include "memory/capturewindow.h"
-#include "memory/displaycapture.h"
-#include "memory/eepromfiles.h"
+#include "memory/display/capturewindow.h"
+#include "memory/display/displaycapture.h"
+#include "memory/display/pictureloader.h"
+#include "memory/eeprom/eepromfiles.h"
 #include "memory/memorywidgets.h"
-#include "memory/pictureloader.h"
 
 #include <QFile>
 #include <QFocusEvent>

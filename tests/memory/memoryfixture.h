@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -121,4 +122,17 @@ struct MemoryPagesTest : ::testing::Test
 
     static void setClipboard(const QString &text) { QGuiApplication::clipboard()->setText(text); }
     static QString clipboard() { return QGuiApplication::clipboard()->text(); }
+};
+
+// The same, with a folder for the files the tools write and read.
+struct MemoryToolsTest : MemoryPagesTest
+{
+    QTemporaryDir dir;
+
+    // The tool's next question for a file is answered with `path`.
+    template<typename Tool>
+    void answerWith(const QString &path)
+    {
+        tabs.findChild<Tool *>()->setPathAsker([path](QWidget *) { return path; });
+    }
 };

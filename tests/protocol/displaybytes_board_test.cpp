@@ -9,16 +9,16 @@
 namespace {
 
 using protocol::Bitmap;
-using protocol::DisplayBlock;
+using protocol::DisplayRect;
 
-std::string corners(const DisplayBlock &block)
+std::string corners(const DisplayRect &block)
 {
     return protocol::hexPairs(
             {static_cast<std::uint8_t>(block.x1), static_cast<std::uint8_t>(block.x2),
              static_cast<std::uint8_t>(block.page1), static_cast<std::uint8_t>(block.page2)});
 }
 
-std::string writeFrame(const DisplayBlock &block, const std::vector<std::uint8_t> &bytes)
+std::string writeFrame(const DisplayRect &block, const std::vector<std::uint8_t> &bytes)
 {
     std::string frame = "]m]" + corners(block);
     for (const std::uint8_t byte : bytes)
@@ -27,7 +27,7 @@ std::string writeFrame(const DisplayBlock &block, const std::vector<std::uint8_t
 }
 
 // The pixels a read of the block answers, as the capture sees them.
-Bitmap capture(boardtest::Harness &board, const DisplayBlock &block)
+Bitmap capture(boardtest::Harness &board, const DisplayRect &block)
 {
     std::string reply = board.send("]n]" + corners(block));
     EXPECT_TRUE(reply.ends_with("Ready:\r")) << reply;
@@ -47,7 +47,7 @@ Bitmap scattered(int width, int height)
 
 TEST(DisplayBytesOnTheBoard, ABlockAcrossBothControllersLandsPixelForPixel)
 {
-    const DisplayBlock block{60, 67, 3, 4};
+    const DisplayRect block{60, 67, 3, 4};
     const Bitmap bitmap = scattered(block.width(), block.height());
     boardtest::Harness board;
     EXPECT_EQ(board.sendOnBlank(writeFrame(block, protocol::packDisplayBytes(bitmap, block))),
@@ -68,7 +68,7 @@ TEST(DisplayBytesOnTheBoard, ACapturedDisplayShowsTheBoardsPixelsAndWritesThemBa
     board.send("]h]0100]S]K]E]T]R]A]@");
     board.send("]b]60787030]3");
     ASSERT_GT(board.litPixels(), 100);
-    const DisplayBlock whole;
+    const DisplayRect whole;
     const Bitmap captured = capture(board, whole);
     ASSERT_EQ(captured.width, 128);
     ASSERT_EQ(captured.height, 64);

@@ -96,9 +96,10 @@ TEST(EepromFrames, ReformattedTextWrittenFromItsStart)
               badStart);
 }
 
-protocol::Corners corners(const char *x1, const char *x2, const char *y1, const char *y2)
+protocol::CornerReading corners(const char *x1, const char *x2, const char *y1, const char *y2)
 {
-    return {{"Start at X1", x1}, {"End at X2", x2}, {"Start at Y1", y1}, {"End at Y2", y2}};
+    return protocol::readCorners({"Start at X1", x1}, {"End at X2", x2}, {"Start at Y1", y1},
+                                 {"End at Y2", y2});
 }
 
 TEST(LcdFrames, CornersAsHexFieldsXBeforeY)
@@ -120,7 +121,7 @@ TEST(LcdFrames, ReformatChecksInOrderAndCountsBoth)
     const struct
     {
         const char *text;
-        protocol::Corners corners;
+        protocol::CornerReading corners;
         std::string out;    // the byte list, or the refusal
         const char *counts; // rectangle and text, once counted
     } rows[] = {

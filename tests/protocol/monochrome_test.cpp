@@ -7,7 +7,7 @@
 namespace {
 
 using protocol::Bitmap;
-using protocol::DisplayBlock;
+using protocol::DisplayRect;
 using protocol::GreyImage;
 using protocol::Placement;
 using protocol::Shading;
@@ -56,7 +56,7 @@ TEST(DisplayBytes, GoColumnByColumnWithTheTopPixelInBitZero)
 {
     const Bitmap bitmap = protocol::shade(picture(pattern), Shading::Threshold, 128);
     const std::vector<std::uint8_t> bytes = {0xff, 0x01, 0x05, 0x09, 0x11, 0x21, 0x41, 0x81};
-    const DisplayBlock block{10, 17, 3, 3};
+    const DisplayRect block{10, 17, 3, 3};
     EXPECT_EQ(protocol::packDisplayBytes(bitmap, block), bytes);
     EXPECT_EQ(rowsOf(*protocol::unpackDisplayBytes(bytes, block)), pattern);
 }
@@ -65,10 +65,10 @@ TEST(DisplayBytes, GoPageByPageWithinAColumn)
 {
     // Two columns, two pages: x 0 page 0, x 0 page 1, x 1 page 0, x 1 page 1.
     Rows rows(16, "..");
-    rows[0] = "#.";                         // x 0, page 0, bit 0
-    rows[15] = "#.";                        // x 0, page 1, bit 7
-    rows[9] = ".#";                         // x 1, page 1, bit 1
-    const DisplayBlock block{63, 64, 6, 7}; // one column on each controller
+    rows[0] = "#.";                        // x 0, page 0, bit 0
+    rows[15] = "#.";                       // x 0, page 1, bit 7
+    rows[9] = ".#";                        // x 1, page 1, bit 1
+    const DisplayRect block{63, 64, 6, 7}; // one column on each controller
     const Bitmap bitmap = protocol::shade(picture(rows), Shading::Threshold, 128);
     const std::vector<std::uint8_t> bytes = {0x01, 0x80, 0x00, 0x02};
     EXPECT_EQ(protocol::packDisplayBytes(bitmap, block), bytes);
@@ -79,19 +79,19 @@ TEST(DisplayBytes, OnlyABlockOnTheDisplayWithOneBytePerColumnAndPageUnpacks)
 {
     const struct
     {
-        DisplayBlock block;
+        DisplayRect block;
         std::size_t bytes;
         bool unpacks;
     } rows[] = {
             {{0, 127, 0, 7}, 1024, true}, {{0, 127, 0, 7}, 1023, false}, {{5, 5, 2, 2}, 1, true},
             {{5, 4, 2, 2}, 0, false},     {{0, 128, 0, 0}, 129, false},  {{0, 0, 0, 8}, 9, false},
-            {{-1, 0, 0, 0}, 2, false},
+            {{128, 128, 0, 0}, 1, false},
     };
     for (const auto &row : rows) {
         const auto bitmap
                 = protocol::unpackDisplayBytes(std::vector<std::uint8_t>(row.bytes), row.block);
         EXPECT_EQ(bitmap.has_value(), row.unpacks) << row.block.x1 << ".." << row.block.x2;
-        EXPECT_EQ(protocol::blockRefusal(row.block).empty(), row.unpacks || row.bytes == 1023);
+        EXPECT_EQ(protocol::displayRefusal(row.block).empty(), row.unpacks || row.bytes == 1023);
     }
 }
 

@@ -1,6 +1,6 @@
-#include "memory/picturedialog.h"
+#include "memory/display/picturedialog.h"
 
-#include "memory/displayimages.h"
+#include "memory/display/displayimages.h"
 
 #include <QCheckBox>
 #include <QComboBox>

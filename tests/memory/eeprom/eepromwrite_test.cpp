@@ -1,5 +1,5 @@
 // Write EEprom: Reformat and Write as a two-state machine, with the pacing each step leaves.
-#include "memoryfixture.h"
+#include "memory/memoryfixture.h"
 
 #include <QRadioButton>
 

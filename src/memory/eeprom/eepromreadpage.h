@@ -14,8 +14,11 @@ class Messages;
 
 namespace memory {
 
+class EepromSaver;
+
 // "Read EEprom": a range of either EEPROM, its end address worked out while the boxes are
 // filled in, and the reply picked up from the receive window when the focus leaves "&Read".
+// Beside its own buttons: the bytes read saved as a file, by a saver told of each read sent.
 class EepromReadPage : public QObject
 {
     Q_OBJECT
@@ -36,6 +39,7 @@ private:
     QLineEdit *m_count;
     QLabel *m_end;
     QPlainTextEdit *m_result;
+    EepromSaver *m_saver;
 };
 
 } // namespace memory

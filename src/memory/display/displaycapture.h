@@ -27,8 +27,8 @@ class DisplayCapture : public QObject
 {
     Q_OBJECT
 public:
-    // Finds its button among `pages`.
-    DisplayCapture(const QObject &pages, ui::CommandLink &link, ui::Messages &messages,
+    // `button` is the page's "Capture...", which the capture alone enables.
+    DisplayCapture(QPushButton *button, ui::CommandLink &link, ui::Messages &messages,
                    QObject *parent);
 
     // The window of the last capture; none before the first.

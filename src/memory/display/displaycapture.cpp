@@ -1,8 +1,7 @@
-#include "memory/displaycapture.h"
+#include "memory/display/displaycapture.h"
 
-#include "memory/capturewindow.h"
-#include "memory/memorywidgets.h"
-#include "memory/tooltexts.h"
+#include "memory/display/capturewindow.h"
+#include "memory/display/displaytexts.h"
 #include "protocol/hexbytes.h"
 #include "protocol/memoryframes.h"
 #include "protocol/monochrome.h"
@@ -23,12 +22,12 @@ constexpr std::size_t longestAnswer = 64 * 1024;
 
 } // namespace
 
-DisplayCapture::DisplayCapture(const QObject &pages, ui::CommandLink &link, ui::Messages &messages,
+DisplayCapture::DisplayCapture(QPushButton *button, ui::CommandLink &link, ui::Messages &messages,
                                QObject *parent)
     : QObject(parent)
     , m_link(link)
     , m_messages(messages)
-    , m_button(control<QPushButton>(pages, "cmdlcdcapture"))
+    , m_button(button)
 {
     m_limits.setInterval(50);
     connect(&m_limits, &QTimer::timeout, this, &DisplayCapture::watchTime);
@@ -44,8 +43,7 @@ void DisplayCapture::capture()
 {
     if (!m_link.guardOpen())
         return;
-    const protocol::Encoded frame
-            = protocol::lcdReadFrame({{"X1", "0"}, {"X2", "127"}, {"Y1", "0"}, {"Y2", "7"}});
+    const protocol::Encoded frame = protocol::lcdReadFrame({protocol::wholeDisplay, {}});
     m_answer.clear();
     m_waitingForAnswer = true;
     m_button->setEnabled(false);
@@ -94,9 +92,10 @@ void DisplayCapture::finish()
 void DisplayCapture::show(const std::vector<std::uint8_t> &bytes)
 {
     const std::optional<protocol::Bitmap> display
-            = protocol::unpackDisplayBytes(bytes, protocol::DisplayBlock{});
+            = protocol::unpackDisplayBytes(bytes, protocol::wholeDisplay);
     if (!display) {
-        m_messages.show(tooltext::notWholeDisplay.arg(bytes.size()));
+        m_messages.show(
+                tooltext::notWholeDisplay.arg(bytes.size()).arg(protocol::wholeDisplay.bytes()));
         return;
     }
     if (!m_window)

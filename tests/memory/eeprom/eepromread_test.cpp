@@ -1,6 +1,6 @@
 // Read EEprom: the end address while the boxes are filled in, the read frame, and the reply
 // picked up when the focus leaves "&Read".
-#include "memoryfixture.h"
+#include "memory/memoryfixture.h"
 
 #include <QRadioButton>
 

@@ -2,20 +2,8 @@
 
 #include <QString>
 
-// What the display capture, the picture loader and the EEPROM files show, in one place.
+// What the EEPROM files show, in one place.
 namespace memory::tooltext {
-
-inline const QString noReply = QStringLiteral(
-        "No complete reply came from the board: the display could not be captured. "
-        "Check the port settings and that the board is on, then try again.");
-inline const QString readRefused = QStringLiteral("The board refused to read its display:");
-// %1: the number of bytes the board answered.
-inline const QString notWholeDisplay = QStringLiteral(
-        "The board's answer is not the whole display: %1 bytes where 1024 were expected.");
-inline const QString imageNotSaved = QStringLiteral("The image could not be saved to %1.");
-
-// %1: the file.
-inline const QString pictureUnreadable = QStringLiteral("%1 could not be read as a picture.");
 
 inline const QString nothingToSave
         = QStringLiteral("There are no bytes to save: read the EEPROM first.");

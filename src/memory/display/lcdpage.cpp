@@ -1,5 +1,7 @@
-#include "memory/lcdpage.h"
+#include "memory/display/lcdpage.h"
 
+#include "memory/display/displaycapture.h"
+#include "memory/display/pictureloader.h"
 #include "memory/memorytexts.h"
 #include "memory/memorywidgets.h"
 #include "protocol/memoryframes.h"
@@ -13,10 +15,16 @@
 
 namespace memory {
 
-LcdPage::CornerEntries::operator protocol::Corners() const
+namespace {
+
+// A corner as the page's boxes write it: three digits for X, two for Y, as the defaults are,
+// so that the page's text comparison of the corners agrees with their numbers.
+QString cornerText(std::uint32_t value, int width)
 {
-    return {x1, x2, y1, y2};
+    return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0'));
 }
+
+} // namespace
 
 LcdPage::LcdPage(const QObject &pages, ui::CommandLink &link, ui::Messages &messages,
                  QObject *parent)
@@ -50,11 +58,18 @@ LcdPage::LcdPage(const QObject &pages, ui::CommandLink &link, ui::Messages &mess
             m_reformat->setEnabled(true);
     });
     connect(control<QPushButton>(pages, "lcrlcdtxt"), &QPushButton::clicked, this, &LcdPage::clear);
+
+    new DisplayCapture(control<QPushButton>(pages, "cmdlcdcapture"), link, messages, this);
+    auto *loader = new PictureLoader(
+            control<QPushButton>(pages, "cmdlcdpicture"), [this] { return corners(); }, messages,
+            this);
+    connect(loader, &PictureLoader::loaded, this, &LcdPage::showPicture);
 }
 
-LcdPage::CornerEntries LcdPage::corners() const
+protocol::CornerReading LcdPage::corners() const
 {
-    return {ui::BoxEntry(m_x1), ui::BoxEntry(m_x2), ui::BoxEntry(m_y1), ui::BoxEntry(m_y2)};
+    return protocol::readCorners(ui::BoxEntry(m_x1), ui::BoxEntry(m_x2), ui::BoxEntry(m_y1),
+                                 ui::BoxEntry(m_y2));
 }
 
 void LcdPage::read()
@@ -95,6 +110,16 @@ void LcdPage::clear()
     setMemoText(m_bytes, {});
     m_reformat->setEnabled(true);
     m_write->setEnabled(false);
+}
+
+void LcdPage::showPicture(const protocol::DisplayRect &rect, const QString &hex)
+{
+    m_x1->setText(cornerText(rect.x1, 3));
+    m_x2->setText(cornerText(rect.x2, 3));
+    m_y1->setText(cornerText(rect.page1, 2));
+    m_y2->setText(cornerText(rect.page2, 2));
+    setMemoText(m_bytes, hex);
+    m_reformat->setEnabled(true);
 }
 
 } // namespace memory

@@ -1,5 +1,5 @@
 // LCD Read/Write: the read frame and its reply, and the loosely coupled Reformat and Write.
-#include "memoryfixture.h"
+#include "memory/memoryfixture.h"
 
 namespace {
 

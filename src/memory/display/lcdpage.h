@@ -1,5 +1,6 @@
 #pragma once
 
+#include "protocol/displayrect.h"
 #include "ui/commandlink.h"
 
 #include <QObject>
@@ -9,16 +10,13 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace protocol {
-struct Corners;
-}
-
 namespace memory {
 
 // "LCD Read/Write": a rectangle of display memory read into `txtlcd`, and hex text in
 // `txtlcd` checked against the rectangle, reformatted at the fast pacing and written. Every
 // change of the text enables "&Write"; a write that was not reformatted is sent with a
-// reminder.
+// reminder. Beside its own buttons: the whole display captured as a picture, and a picture
+// loaded into the rectangle. The page alone enables "Reformat to Send" and "&Write".
 class LcdPage : public QObject
 {
     Q_OBJECT
@@ -27,18 +25,14 @@ public:
     LcdPage(const QObject &pages, ui::CommandLink &link, ui::Messages &messages, QObject *parent);
 
 private:
-    // What the four corner boxes hold, kept alive while a frame is built from them.
-    struct CornerEntries
-    {
-        ui::BoxEntry x1, x2, y1, y2;
-        operator protocol::Corners() const;
-    };
-
-    CornerEntries corners() const;
+    protocol::CornerReading corners() const;
     void read();
     void reformat();
     void write();
     void clear();
+    // A loaded picture: its rectangle into the corner boxes and its bytes into `txtlcd`, to be
+    // reformatted as after "&Paste".
+    void showPicture(const protocol::DisplayRect &rect, const QString &hex);
 
     ui::CommandLink &m_link;
     ui::Messages &m_messages;

@@ -1,7 +1,7 @@
-#include "memory/capturewindow.h"
+#include "memory/display/capturewindow.h"
 
-#include "memory/displayimages.h"
-#include "memory/tooltexts.h"
+#include "memory/display/displayimages.h"
+#include "memory/display/displaytexts.h"
 #include "ui/messages.h"
 
 #include <QHBoxLayout>

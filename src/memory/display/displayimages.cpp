@@ -1,4 +1,4 @@
-#include "memory/displayimages.h"
+#include "memory/display/displayimages.h"
 
 #include <QPainter>
 

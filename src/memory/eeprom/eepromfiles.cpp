@@ -1,8 +1,7 @@
-#include "memory/eepromfiles.h"
+#include "memory/eeprom/eepromfiles.h"
 
-#include "memory/memorytexts.h"
+#include "memory/eeprom/filetexts.h"
 #include "memory/memorywidgets.h"
-#include "memory/tooltexts.h"
 #include "protocol/hexbytes.h"
 #include "protocol/intelhex.h"
 #include "protocol/memoryframes.h"
@@ -11,11 +10,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSaveFile>
 
 namespace memory {
@@ -24,8 +21,6 @@ namespace {
 
 const QString fileFilter
         = QObject::tr("Intel HEX files (*.hex *.ihx *.ihex);;Binary files (*.bin);;All files (*)");
-
-const QString clickHere = QStringLiteral("CLICK HERE");
 
 } // namespace
 
@@ -54,26 +49,14 @@ bool isIntelHexName(const QString &path)
            || suffix == QLatin1String("ihex");
 }
 
-EepromSaver::EepromSaver(const QObject &pages, ui::Messages &messages, QObject *parent)
+EepromSaver::EepromSaver(QPushButton *button, const QPlainTextEdit *result, ui::Messages &messages,
+                         QObject *parent)
     : QObject(parent)
     , m_messages(messages)
-    , m_start(control<QLineEdit>(pages, "txteraddr"))
-    , m_end(control<QLabel>(pages, "readeep"))
-    , m_result(control<QPlainTextEdit>(pages, "txteread"))
-    , m_button(control<QPushButton>(pages, "cmdesave"))
+    , m_button(button)
+    , m_result(result)
     , m_askPath(saveFileAsker(tr("Save EEPROM bytes"), QStringLiteral("eeprom.hex"), fileFilter))
 {
-    // Connected after the page's own "&Read": a read it sent has just put up "CLICK HERE".
-    connect(control<QPushButton>(pages, "cmderead"), &QPushButton::clicked, this, [this] {
-        if (memoText(m_result) == clickHere) {
-            m_readStart = protocol::wholeNumber(m_start->text().toStdString()).value_or(0);
-            // The frame asks up to the end address the page shows.
-            const auto end = protocol::wholeNumber(m_end->text().toStdString());
-            m_readCount = end && *end >= m_readStart
-                                  ? std::optional<std::uint32_t>(*end - m_readStart + 1)
-                                  : std::nullopt;
-        }
-    });
     connect(m_button, &QPushButton::clicked, this, &EepromSaver::save);
 }
 
@@ -85,14 +68,14 @@ void EepromSaver::save()
         return;
     }
     // A reply collected before it was complete would make a file that looks whole.
-    if (m_readCount && bytes->size() != *m_readCount) {
-        m_messages.show(tooltext::readIncomplete.arg(bytes->size()).arg(*m_readCount));
+    if (m_read && bytes->size() != m_read->count) {
+        m_messages.show(tooltext::readIncomplete.arg(bytes->size()).arg(m_read->count));
         return;
     }
     const QString path = m_askPath(m_button->window());
     if (path.isEmpty())
         return;
-    const protocol::MemoryImage image{m_readStart, *bytes};
+    const protocol::MemoryImage image{m_read ? m_read->start : 0, *bytes};
     QByteArray contents;
     if (isIntelHexName(path))
         contents = QByteArray::fromStdString(protocol::writeIntelHex(image));
@@ -105,28 +88,23 @@ void EepromSaver::save()
         m_messages.show(tooltext::fileNotWritten.arg(fileName(path), file.errorString()));
 }
 
-EepromOpener::EepromOpener(const QObject &pages, ui::Messages &messages, QObject *parent)
+EepromOpener::EepromOpener(const PageControls &page, ui::Messages &messages, QObject *parent)
     : QObject(parent)
     , m_messages(messages)
-    , m_external(control<QRadioButton>(pages, "optWeep1"))
-    , m_internal(control<QRadioButton>(pages, "optweep2"))
-    , m_start(control<QLineEdit>(pages, "txtewaddr"))
-    , m_bytes(control<QPlainTextEdit>(pages, "txtewrite"))
-    , m_button(control<QPushButton>(pages, "cmdeopen"))
+    , m_page(page)
     , m_askPath(openFileAsker(tr("Open EEPROM bytes"), fileFilter))
 {
-    connect(m_button, &QPushButton::clicked, this, &EepromOpener::open);
+    connect(m_page.button, &QPushButton::clicked, this, &EepromOpener::open);
 }
 
 void EepromOpener::open()
 {
     // The file is checked against the EEPROM it is meant for.
-    if (!m_external->isChecked() && !m_internal->isChecked()) {
-        m_messages.show(text::selectEeprom);
+    const auto memory = chosenEeprom(m_page.external, m_page.internal, m_messages);
+    if (!memory)
         return;
-    }
-    const Eeprom &eeprom = m_external->isChecked() ? external : internal;
-    const QString path = m_askPath(m_button->window());
+    const Eeprom &eeprom = *memory == protocol::Eeprom::External ? external : internal;
+    const QString path = m_askPath(m_page.button->window());
     if (path.isEmpty())
         return;
     const bool hex = isIntelHexName(path);
@@ -140,8 +118,8 @@ void EepromOpener::open()
     if (!fits(path, eeprom, image->start, image->bytes.size()))
         return;
     if (hex)
-        m_start->setText(QString::fromStdString(protocol::fourDigitForm(image->start)));
-    setMemoText(m_bytes, QString::fromStdString(protocol::hexPairs(image->bytes)));
+        m_page.start->setText(QString::fromStdString(protocol::fourDigitForm(image->start)));
+    setMemoText(m_page.bytes, QString::fromStdString(protocol::hexPairs(image->bytes)));
 }
 
 bool EepromOpener::opened(QFile &file)
@@ -186,7 +164,7 @@ std::optional<protocol::MemoryImage> EepromOpener::readBinary(const QString &pat
     if (!opened(file))
         return std::nullopt;
     protocol::MemoryImage image;
-    image.start = protocol::wholeNumber(m_start->text().toStdString()).value_or(0);
+    image.start = protocol::wholeNumber(m_page.start->text().toStdString()).value_or(0);
     // Weighed before it is read: a file far too large never comes into memory.
     if (!fits(path, eeprom, image.start, static_cast<std::uint64_t>(file.size())))
         return std::nullopt;

@@ -21,7 +21,8 @@ namespace memory {
 // "Write EEprom": hex text reformatted into a byte list with its end address, at the slow
 // pacing, then written. The page is either editing ("Reformat" on, "&Write" off) or ready to
 // write; any change of the text or of the start address sends it back to editing, so a byte
-// list and end address that no longer match what would be sent are never written.
+// list and end address that no longer match what would be sent are never written. Beside its
+// own buttons: a file opened into the text.
 class EepromWritePage : public QObject
 {
     Q_OBJECT

@@ -1,5 +1,5 @@
 // The picture dialog: its preview follows every option, at the rectangle's own pixels.
-#include "memory/picturedialog.h"
+#include "memory/display/picturedialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,5 +1,6 @@
-#include "memory/eepromwritepage.h"
+#include "memory/eeprom/eepromwritepage.h"
 
+#include "memory/eeprom/eepromfiles.h"
 #include "memory/memorytexts.h"
 #include "memory/memorywidgets.h"
 #include "protocol/memoryframes.h"
@@ -49,6 +50,9 @@ EepromWritePage::EepromWritePage(const QObject &pages, ui::CommandLink &link,
         setMemoText(m_bytes, {});
         setReady(false);
     });
+    new EepromOpener(
+            {m_external, m_internal, m_start, m_bytes, control<QPushButton>(pages, "cmdeopen")},
+            messages, this);
 }
 
 void EepromWritePage::setReady(bool ready)

@@ -2,6 +2,7 @@
 
 #include "memory/fileasker.h"
 #include "protocol/intelhex.h"
+#include "protocol/memoryframes.h"
 
 #include <QObject>
 
@@ -9,7 +10,6 @@
 #include <optional>
 
 class QFile;
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -32,23 +32,22 @@ class EepromSaver : public QObject
 {
     Q_OBJECT
 public:
-    // Finds its button and the page's controls among `pages`.
-    EepromSaver(const QObject &pages, ui::Messages &messages, QObject *parent);
+    // `button` is the page's "Save...", `result` the box its reply is collected into.
+    EepromSaver(QPushButton *button, const QPlainTextEdit *result, ui::Messages &messages,
+                QObject *parent);
 
     void setPathAsker(FileAsker asker) { m_askPath = std::move(asker); }
+    // The page has sent a read for `range`: its reply is what the box will hold.
+    void readSent(const protocol::EepromRange &range) { m_read = range; }
 
 private:
     void save();
 
     ui::Messages &m_messages;
-    QLineEdit *m_start;
-    QLabel *m_end;
-    QPlainTextEdit *m_result;
     QPushButton *m_button;
+    const QPlainTextEdit *m_result;
     FileAsker m_askPath;
-    // Of the last read sent.
-    std::uint32_t m_readStart = 0;
-    std::optional<std::uint32_t> m_readCount;
+    std::optional<protocol::EepromRange> m_read; // the last one sent
 };
 
 // "Open..." on Write EEprom: a binary or Intel HEX file into the page's hex text, and a HEX
@@ -58,8 +57,17 @@ class EepromOpener : public QObject
 {
     Q_OBJECT
 public:
-    // Finds its button and the page's controls among `pages`.
-    EepromOpener(const QObject &pages, ui::Messages &messages, QObject *parent);
+    // What the write page hands its opener.
+    struct PageControls
+    {
+        const QRadioButton *external;
+        const QRadioButton *internal;
+        QLineEdit *start;
+        QPlainTextEdit *bytes;
+        QPushButton *button; // "Open..."
+    };
+
+    EepromOpener(const PageControls &page, ui::Messages &messages, QObject *parent);
 
     void setPathAsker(FileAsker asker) { m_askPath = std::move(asker); }
 
@@ -72,11 +80,7 @@ private:
     std::optional<protocol::MemoryImage> readBinary(const QString &path, const Eeprom &eeprom);
 
     ui::Messages &m_messages;
-    QRadioButton *m_external;
-    QRadioButton *m_internal;
-    QLineEdit *m_start;
-    QPlainTextEdit *m_bytes;
-    QPushButton *m_button;
+    PageControls m_page;
     FileAsker m_askPath;
 };
 

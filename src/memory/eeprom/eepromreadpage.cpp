@@ -1,5 +1,6 @@
-#include "memory/eepromreadpage.h"
+#include "memory/eeprom/eepromreadpage.h"
 
+#include "memory/eeprom/eepromfiles.h"
 #include "memory/memorywidgets.h"
 #include "protocol/memoryframes.h"
 #include "ui/clipboardcopy.h"
@@ -12,6 +13,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <optional>
 
 namespace memory {
 
@@ -26,6 +29,7 @@ EepromReadPage::EepromReadPage(const QObject &pages, ui::CommandLink &link, ui::
     , m_count(control<QLineEdit>(pages, "txtebytes"))
     , m_end(control<QLabel>(pages, "readeep"))
     , m_result(memoBox(pages, "txteread"))
+    , m_saver(new EepromSaver(control<QPushButton>(pages, "cmdesave"), m_result, messages, this))
 {
     for (QLineEdit *box : {m_start, m_count})
         ui::onFocusLoss(box, [this, box] { boxLeft(box); });
@@ -53,10 +57,16 @@ void EepromReadPage::read()
     const auto memory = chosenEeprom(m_external, m_internal, m_messages);
     if (!memory)
         return;
-    requestRead(m_link, m_messages, m_result, [&] {
-        return protocol::eepromReadFrame(*memory, ui::BoxEntry(m_start), ui::BoxEntry(m_count),
-                                         m_end->text().toStdString());
+    std::optional<protocol::EepromRange> asked;
+    requestRead(m_link, m_messages, m_result, [&]() -> protocol::Encoded {
+        protocol::EepromRead read = protocol::eepromReadFrame(
+                *memory, ui::BoxEntry(m_start), ui::BoxEntry(m_count), m_end->text().toStdString());
+        if (read.ok())
+            asked = read.range;
+        return read;
     });
+    if (asked)
+        m_saver->readSent(*asked);
 }
 
 } // namespace memory

@@ -8,8 +8,6 @@
 #include <functional>
 #include <optional>
 
-class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace ui {
@@ -20,8 +18,8 @@ namespace memory {
 
 // "Load picture..." on LCD Read/Write: a picture, placed into the page's rectangle (the whole
 // display while the corners are at their defaults) and turned into lit and dark pixels as the
-// person chooses, goes into `txtlcd` as the hex text a read of that rectangle answers, with the
-// corner boxes set. The page's own "Reformat to Send" and "&Write" send it.
+// person chooses, handed back to the page as the hex text a read of that rectangle answers.
+// The page's own "Reformat to Send" and "&Write" send it.
 class PictureLoader : public QObject
 {
     Q_OBJECT
@@ -31,24 +29,26 @@ public:
     using OptionsAsker = std::function<std::optional<protocol::PictureOptions>(
             QWidget *parent, const protocol::GreyImage &picture, int width, int height)>;
 
-    // Finds its button and the page's controls among `pages`.
-    PictureLoader(const QObject &pages, ui::Messages &messages, QObject *parent);
+    // The page's rectangle as its corner boxes hold it at the time of asking.
+    using Corners = std::function<protocol::CornerReading()>;
+
+    // `button` is the page's "Load picture...".
+    PictureLoader(QPushButton *button, Corners corners, ui::Messages &messages, QObject *parent);
 
     void setPathAsker(FileAsker asker) { m_askPath = std::move(asker); }
     void setOptionsAsker(OptionsAsker asker) { m_askOptions = std::move(asker); }
 
+signals:
+    // The picture as the hex text a read of `rect` answers.
+    void loaded(const protocol::DisplayRect &rect, const QString &hex);
+
 private:
     void load();
-    std::optional<protocol::DisplayBlock> block();
+    std::optional<protocol::DisplayRect> target();
 
     ui::Messages &m_messages;
     QPushButton *m_button;
-    QLineEdit *m_x1;
-    QLineEdit *m_x2;
-    QLineEdit *m_y1;
-    QLineEdit *m_y2;
-    QPlainTextEdit *m_bytes;
-    QPushButton *m_reformat;
+    Corners m_corners;
     FileAsker m_askPath;
     OptionsAsker m_askOptions;
 };
