@@ -33,7 +33,7 @@ std::optional<protocol::Bitmap> pictureOf(const FrameAnswer &answer)
     const auto bytes = protocol::bytesOfHexPairs(answer.data);
     if (!bytes)
         return std::nullopt;
-    return protocol::unpackDisplayBytes(*bytes, protocol::DisplayBlock{});
+    return protocol::unpackDisplayBytes(*bytes, protocol::wholeDisplay);
 }
 
 bool isEepromWrite(const std::string &frame)
@@ -222,7 +222,7 @@ std::chrono::milliseconds BoardCheck::estimate(const std::vector<std::string> &f
         total += frameTime(frame);
     if (capture)
         total += frameTime(std::string(board::captureFrame))
-                 + m_characterTime * static_cast<long>(2 * protocol::DisplayBlock{}.size());
+                 + m_characterTime * static_cast<long>(2 * protocol::wholeDisplay.bytes());
     return duration_cast<milliseconds>(total);
 }
 

@@ -2,7 +2,7 @@
 
 #include "app/boardcheck.h"
 #include "app/pacingsearch.h"
-#include "memory/displayimages.h"
+#include "memory/display/displayimages.h"
 
 #include <QDir>
 #include <QFile>
