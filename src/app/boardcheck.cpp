@@ -74,6 +74,12 @@ FrameAnswer readAnswer(std::string_view text)
     return {FrameAnswer::State::Silent, {}, std::string(text)};
 }
 
+std::chrono::milliseconds quietAfterAnswer(std::chrono::nanoseconds characterTime)
+{
+    using namespace std::chrono;
+    return milliseconds(15) + duration_cast<milliseconds>(10 * characterTime);
+}
+
 int CheckResult::status() const
 {
     if (!portFailure.empty())
@@ -105,27 +111,17 @@ std::string groupLine(const GroupResult &group)
 
 std::string totalLine(const CheckResult &result)
 {
-    std::size_t equal = 0, near = 0, different = 0, notCompared = 0;
-    for (const auto &group : result.groups) {
-        switch (group.verdict) {
-        case Verdict::Equal:
-            ++equal;
-            break;
-        case Verdict::WithinOnePixel:
-            ++near;
-            break;
-        case Verdict::Different:
-            ++different;
-            break;
-        case Verdict::NotCompared:
-            ++notCompared;
-            break;
-        }
-    }
+    std::size_t counts[4] = {}; // by verdict
+    for (const auto &group : result.groups)
+        ++counts[static_cast<int>(group.verdict)];
+    const auto equal = counts[static_cast<int>(Verdict::Equal)];
+    const auto near = counts[static_cast<int>(Verdict::WithinOnePixel)];
+    const auto different = counts[static_cast<int>(Verdict::Different)];
+    const auto notCompared = counts[static_cast<int>(Verdict::NotCompared)];
     std::string line = "total: " + std::to_string(equal + near) + " of "
                        + std::to_string(result.groups.size()) + " groups match ("
                        + std::to_string(equal) + " equal, " + std::to_string(near)
-                       + " within one pixel), " + std::to_string(different) + " differ, "
+                       + " within one pixel), " + std::to_string(different) + " differing, "
                        + std::to_string(notCompared) + " not compared";
     if (result.stopped)
         line += "; stopped before the end";
@@ -154,23 +150,34 @@ BoardCheck::BoardCheck(FrameExchange &exchange, std::chrono::nanoseconds charact
     , m_characterTime(characterTime)
 {}
 
-int BoardCheck::eepromWriteDelayMs()
+int BoardCheck::delayFor(const std::string &frame, int delayMs)
 {
-    return memory::text::eepromWritePacing.toInt();
+    // The memory pages pace their writes themselves, whatever the transmit delay.
+    if (isEepromWrite(frame))
+        return memory::text::eepromWritePacing.toInt();
+    if (frame.starts_with("]m]"))
+        return memory::text::lcdWritePacing.toInt();
+    return delayMs;
 }
 
 FrameAnswer BoardCheck::send(const std::string &frame, int delayMs)
 {
-    if (m_portFailed)
-        return {FrameAnswer::State::Failed, {}, m_portFailure};
     if (m_stop && m_stop())
         return {FrameAnswer::State::Stopped, {}, "stopped"};
-    FrameAnswer answer
-            = m_exchange.exchange(frame, isEepromWrite(frame) ? eepromWriteDelayMs() : delayMs);
+    return exchange(frame, delayMs);
+}
+
+FrameAnswer BoardCheck::exchange(const std::string &frame, int delayMs)
+{
+    if (m_portFailed)
+        return {FrameAnswer::State::Failed, {}, m_portFailure};
+    FrameAnswer answer = m_exchange.exchange(frame, delayFor(frame, delayMs));
     if (answer.state == FrameAnswer::State::Failed) {
         m_portFailed = true;
         m_portFailure = answer.text;
     }
+    if (answer.state == FrameAnswer::State::Ready)
+        m_exchange.settle(quietAfterAnswer(m_characterTime));
     return answer;
 }
 
@@ -196,11 +203,10 @@ void BoardCheck::restoreScratch(CheckResult &result)
         if (!scratch.written)
             continue;
         // Written back even when the check was stopped: only a failed port prevents it.
-        const FrameAnswer written = m_exchange.exchange(ranges[i].writeFrame(*scratch.original),
-                                                        eepromWriteDelayMs());
-        if (written.state != FrameAnswer::State::Ready)
+        if (exchange(ranges[i].writeFrame(*scratch.original), m_delayMs).state
+            != FrameAnswer::State::Ready)
             continue;
-        const FrameAnswer read = m_exchange.exchange(ranges[i].readFrame(), m_delayMs);
+        const FrameAnswer read = exchange(ranges[i].readFrame(), m_delayMs);
         scratch.restored = read.state == FrameAnswer::State::Ready
                            && protocol::bytesOfHexPairs(read.data) == scratch.original;
     }
@@ -213,10 +219,10 @@ std::chrono::milliseconds BoardCheck::estimate(const std::vector<std::string> &f
     nanoseconds total{0};
     const auto frameTime = [&](const std::string &frame) {
         const auto pauses = std::count(frame.begin(), frame.end(), ']');
-        const int pause = isEepromWrite(frame) ? eepromWriteDelayMs() : delayMs;
-        // The answer, "Ready:" and a line end, and the quiet that ends the frame.
+        const int pause = delayFor(frame, delayMs);
+        // The answer, "Ready:" and a line end, the quiet that ends the frame and the one after.
         return milliseconds(pauses * pause) + m_characterTime * static_cast<long>(frame.size() + 8)
-               + milliseconds(20);
+               + milliseconds(20) + quietAfterAnswer(m_characterTime);
     };
     for (const auto &frame : frames)
         total += frameTime(frame);
@@ -328,8 +334,7 @@ CheckResult BoardCheck::run(int delayMs)
             result.stopped = true;
     }
     result.portFailure = m_portFailure;
-    if (!m_portFailed)
-        restoreScratch(result);
+    restoreScratch(result);
     return result;
 }
 

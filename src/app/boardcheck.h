@@ -53,6 +53,13 @@ public:
     static constexpr std::chrono::milliseconds settleQuiet{3500};
 };
 
+// A board answers "Ready:" as soon as it has taken a frame, and may go on carrying it out (a
+// fill takes the longest) and sending its line end. The board check and the pacing search send
+// each frame once the line has been quiet this long after the answer to the one before, as a
+// person's clicks come, so that what they find is how the board draws and how it takes the
+// characters of a frame, not how soon it can take the next.
+std::chrono::milliseconds quietAfterAnswer(std::chrono::nanoseconds characterTime);
+
 // One frame of a group: what the board answered, what the simulated board answers.
 struct CheckedFrame
 {
@@ -128,11 +135,15 @@ public:
 
     CheckResult run(int delayMs);
 
-    // The pacing at which EEPROM writes go out, as the EEPROM pages send them.
-    static int eepromWriteDelayMs();
+    // The pacing a frame goes at: EEPROM and display memory writes as the memory pages send
+    // them, everything else at the check's delay.
+    static int delayFor(const std::string &frame, int delayMs);
 
 private:
+    // Not once the person has asked to stop.
     FrameAnswer send(const std::string &frame, int delayMs);
+    // Even then: for the scratch bytes' restoring.
+    FrameAnswer exchange(const std::string &frame, int delayMs);
     void readScratch(CheckResult &result);
     void restoreScratch(CheckResult &result);
     GroupResult runGroup(const board::CheckGroup &group, int delayMs, bool scratchSafe);

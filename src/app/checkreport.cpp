@@ -14,43 +14,45 @@ namespace {
 
 constexpr int scale = 3;
 
-// The differences on the panel: lit on both dark grey, lit on one side only in a colour of its
-// own, stronger where no lit pixel of the other side lies within one pixel.
+// How the differences picture shows each kind of pixel, in the order of the marks: lit on
+// one side only in a colour of its own, stronger where no lit pixel of the other side lies
+// within one pixel. Pixels dark on both sides stay background.
+struct MarkStyle
+{
+    QRgb colour;
+    const char *meaning;
+};
+constexpr MarkStyle markStyles[] = {
+        {0x909090, "lit on both"},
+        {0xf0a040, "lit on the board only, within one pixel of the simulated board's"},
+        {0x80b0f0, "lit on the simulated board only, within one pixel of the board's"},
+        {0xd00000, "lit on the board only"},
+        {0x0030d0, "lit on the simulated board only"},
+};
+constexpr QRgb background = 0xf4f4f4;
+
 QImage differenceImage(const protocol::PictureComparison &comparison,
                        const protocol::Bitmap &expected)
 {
-    using Mark = protocol::PictureComparison::Mark;
-    QImage image(comparison.width * scale, comparison.height * scale, QImage::Format_RGB32);
-    image.fill(QColor(0xf4, 0xf4, 0xf4));
+    QImage image(comparison.width, comparison.height, QImage::Format_RGB32);
     for (int y = 0; y < comparison.height; ++y) {
         for (int x = 0; x < comparison.width; ++x) {
-            QColor colour;
-            switch (comparison.marks[static_cast<std::size_t>(y * comparison.width + x)]) {
-            case Mark::Same:
-                if (!expected.at(x, y))
-                    continue;
-                colour = QColor(0x90, 0x90, 0x90);
-                break;
-            case Mark::BoardOnly:
-                colour = QColor(0xf0, 0xa0, 0x40);
-                break;
-            case Mark::BoardOnlyFar:
-                colour = QColor(0xd0, 0x00, 0x00);
-                break;
-            case Mark::ExpectedOnly:
-                colour = QColor(0x80, 0xb0, 0xf0);
-                break;
-            case Mark::ExpectedOnlyFar:
-                colour = QColor(0x00, 0x30, 0xd0);
-                break;
-            }
-            for (int dy = 0; dy < scale; ++dy) {
-                for (int dx = 0; dx < scale; ++dx)
-                    image.setPixelColor(x * scale + dx, y * scale + dy, colour);
-            }
+            const auto mark = comparison.marks[static_cast<std::size_t>(y * comparison.width + x)];
+            const bool dark = mark == protocol::PictureComparison::Same && !expected.at(x, y);
+            image.setPixel(x, y, dark ? background : markStyles[mark].colour);
         }
     }
-    return image;
+    return image.scaled(image.size() * scale);
+}
+
+QString legend()
+{
+    QString text = QStringLiteral("<p class=\"key\">Differences:");
+    for (const MarkStyle &style : markStyles)
+        text += QStringLiteral(" <span style=\"background:#%1\"></span>%2")
+                        .arg(style.colour & 0xffffff, 6, 16, QLatin1Char('0'))
+                        .arg(QLatin1String(style.meaning));
+    return text + QStringLiteral("</p>\n");
 }
 
 QString html(const std::string &text)
@@ -112,17 +114,14 @@ bool writeCheckReport(const QString &folder, const ReportHeader &header, const C
     }
 
     if (check) {
-        page += QStringLiteral("<h2>Groups</h2>\n<p>%1 Frames at an XmitDelay of %2 ms, EEPROM "
-                               "writes at %3 ms.</p>\n")
+        page += QStringLiteral("<h2>Groups</h2>\n<p>%1. Frames at an XmitDelay of %2 ms, EEPROM "
+                               "writes at %3 ms and display memory writes at %4 ms, as the "
+                               "memory pages send them.</p>\n")
                         .arg(html(totalLine(*check)))
                         .arg(check->delayMs)
-                        .arg(BoardCheck::eepromWriteDelayMs());
-        page += QStringLiteral(
-                "<p class=\"key\">Differences: <span style=\"background:#909090\"></span>lit on "
-                "both <span style=\"background:#d00000\"></span>lit on the board only "
-                "<span style=\"background:#f0a040\"></span>the same, within one pixel "
-                "<span style=\"background:#0030d0\"></span>lit on the simulated board only "
-                "<span style=\"background:#80b0f0\"></span>the same, within one pixel</p>\n");
+                        .arg(BoardCheck::delayFor("]o]", check->delayMs))
+                        .arg(BoardCheck::delayFor("]m]", check->delayMs));
+        page += legend();
         page += QStringLiteral("<h3>EEPROM scratch bytes</h3>\n<ul>\n");
         for (const auto &scratch : check->scratch) {
             page += QStringLiteral("<li>%1 EEPROM %2 to %3: %4</li>\n")

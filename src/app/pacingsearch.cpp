@@ -47,7 +47,7 @@ bool PacingSearch::trial(int delayMs, PacingResult &result)
         }
         const FrameAnswer answer = m_exchange.exchange(frame, delayMs);
         if (answer.state == FrameAnswer::State::Ready)
-            m_exchange.settle(frameGap(m_characterTime));
+            m_exchange.settle(quietAfterAnswer(m_characterTime));
         const FrameAnswer expected = readAnswer(reference.answer(frame));
         if (answer.state == FrameAnswer::State::Failed) {
             result.failure = answer.text;
@@ -77,12 +77,6 @@ bool PacingSearch::trial(int delayMs, PacingResult &result)
         m_exchange.settle(FrameExchange::settleQuiet);
     result.trials.push_back(trial);
     return trial.keptUp;
-}
-
-std::chrono::milliseconds PacingSearch::frameGap(std::chrono::nanoseconds characterTime)
-{
-    using namespace std::chrono;
-    return milliseconds(15) + duration_cast<milliseconds>(10 * characterTime);
 }
 
 PacingResult PacingSearch::run()

@@ -50,11 +50,6 @@ public:
 
     PacingResult run();
 
-    // The frames go one at a time, each once the board has finished the one before (its
-    // answer has left, its longest command is done) and the line has been quiet this long,
-    // so that what is measured is the pacing within frames.
-    static std::chrono::milliseconds frameGap(std::chrono::nanoseconds characterTime);
-
 private:
     bool trial(int delayMs, PacingResult &result);
 
