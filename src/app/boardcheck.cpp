@@ -123,7 +123,9 @@ std::string totalLine(const CheckResult &result)
                        + std::to_string(equal) + " equal, " + std::to_string(near)
                        + " within one pixel), " + std::to_string(different) + " differing, "
                        + std::to_string(notCompared) + " not compared";
-    if (result.stopped)
+    if (!result.portFailure.empty())
+        line += "; the port failed before the end";
+    else if (result.stopped)
         line += "; stopped before the end";
     return line;
 }

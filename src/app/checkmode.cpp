@@ -77,6 +77,8 @@ public:
             return {FrameAnswer::State::Failed, {}, "the port was lost: " + m_sender.lostReason()};
         case End::Stalled:
             return {FrameAnswer::State::Failed, {}, "the board stopped taking characters"};
+        case End::NotOpen:
+            return {FrameAnswer::State::Failed, {}, "the port was lost: " + m_sender.lostReason()};
         default:
             return {FrameAnswer::State::Failed,
                     {},
@@ -193,7 +195,7 @@ int runBoardCheck(const Options &options, std::ostream &out, std::ostream &err)
         out << totalLine(*check) << std::endl;
         err << unrestoredText(*check);
         if (!check->portFailure.empty())
-            err << "sketra: the port failed: " << check->portFailure << '\n';
+            err << "sketra: " << check->portFailure << '\n';
         status = std::max(status, check->status());
     }
     if (StopSignals::requested()) {
