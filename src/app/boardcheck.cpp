@@ -234,8 +234,13 @@ std::chrono::milliseconds BoardCheck::estimate(const std::vector<std::string> &f
     return duration_cast<milliseconds>(total);
 }
 
-GroupResult BoardCheck::runGroup(const board::CheckGroup &group, int delayMs, bool scratchSafe)
+std::optional<GroupResult> BoardCheck::runGroup(const board::CheckGroup &group, int delayMs,
+                                                bool scratchSafe)
 {
+    const auto interrupted = [](const FrameAnswer &answer) {
+        return answer.state == FrameAnswer::State::Failed
+               || answer.state == FrameAnswer::State::Stopped;
+    };
     GroupResult result;
     result.name = group.name;
     if (!scratchSafe) {
@@ -246,12 +251,9 @@ GroupResult BoardCheck::runGroup(const board::CheckGroup &group, int delayMs, bo
     std::string firstFault;
     for (const std::string &frame : group.frames) {
         CheckedFrame checked{frame, send(frame, delayMs), readAnswer(reference.answer(frame))};
-        const auto state = checked.board.state;
+        if (interrupted(checked.board))
+            return std::nullopt;
         result.frames.push_back(checked);
-        if (state == FrameAnswer::State::Failed || state == FrameAnswer::State::Stopped) {
-            result.why = checked.board.text;
-            return result;
-        }
         if (checked.board.state != checked.expected.state)
             m_exchange.settle(FrameExchange::settleQuiet);
         if (!checked.matches() && firstFault.empty())
@@ -261,6 +263,8 @@ GroupResult BoardCheck::runGroup(const board::CheckGroup &group, int delayMs, bo
     if (group.capture) {
         const std::string frame(board::captureFrame);
         const FrameAnswer captured = send(frame, delayMs);
+        if (interrupted(captured))
+            return std::nullopt;
         result.expected = pictureOf(readAnswer(reference.answer(frame)));
         result.board = pictureOf(captured);
         if (!result.board) {
@@ -322,18 +326,15 @@ CheckResult BoardCheck::run(int delayMs)
             for (auto &scratch : result.scratch)
                 scratch.written = true;
         }
-        GroupResult group = runGroup(groups[i], delayMs, !writesScratch || scratchRead);
+        auto group = runGroup(groups[i], delayMs, !writesScratch || scratchRead);
         estimatedSoFar += estimates[i];
-        const bool interrupted
-                = !group.frames.empty()
-                  && (group.frames.back().board.state == FrameAnswer::State::Failed
-                      || group.frames.back().board.state == FrameAnswer::State::Stopped);
-        if (!interrupted) {
-            if (m_groupDone)
-                m_groupDone(group);
-            result.groups.push_back(std::move(group));
-        } else if (!m_portFailed)
-            result.stopped = true;
+        if (!group) {
+            result.stopped = !m_portFailed;
+            break;
+        }
+        if (m_groupDone)
+            m_groupDone(*group);
+        result.groups.push_back(std::move(*group));
     }
     result.portFailure = m_portFailure;
     restoreScratch(result);

@@ -146,7 +146,9 @@ private:
     FrameAnswer exchange(const std::string &frame, int delayMs);
     void readScratch(CheckResult &result);
     void restoreScratch(CheckResult &result);
-    GroupResult runGroup(const board::CheckGroup &group, int delayMs, bool scratchSafe);
+    // Nothing when the port failed or the person stopped the check meanwhile.
+    std::optional<GroupResult> runGroup(const board::CheckGroup &group, int delayMs,
+                                        bool scratchSafe);
     std::chrono::milliseconds estimate(const std::vector<std::string> &frames, int delayMs,
                                        bool capture) const;
 

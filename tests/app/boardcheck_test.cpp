@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdlib>
 
 namespace {
 
@@ -141,8 +142,6 @@ int modelPacing(int baudRate)
 
 TEST(FindPacing, AgreesWithTheTimingModelAtThreeRates)
 {
-    // The pseudo-terminal's scheduling adds a little to each pause or, on a busy machine, can
-    // bunch characters: the answer may lie a step either side of the model's.
     const struct
     {
         int baudRate;
@@ -150,20 +149,30 @@ TEST(FindPacing, AgreesWithTheTimingModelAtThreeRates)
     } rows[] = {{19200, 3}, {9600, 2}, {2400, 5}};
     for (const auto &row : rows) {
         EXPECT_EQ(modelPacing(row.baudRate), row.model) << row.baudRate;
-        board::BoardOptions options;
-        options.timing = true;
-        board::SimulatedBoard simulated(std::move(options));
-        std::string error;
-        ASSERT_TRUE(simulated.start(&error)) << error;
-        const SketraRun run = runSketra({"--find-pacing", "--port", portOf(simulated), "--settings",
-                                         QStringLiteral("%1,n,8,1").arg(row.baudRate)});
-        const auto found = QRegularExpression(R"(^pacing: (\d+) ms kept up.*XmitDelay (\d+) ms)")
-                                   .match(run.out);
-        ASSERT_TRUE(found.hasMatch()) << row.baudRate << ": " << run.out.toStdString();
-        EXPECT_EQ(run.status, 0);
-        EXPECT_GE(found.captured(1).toInt(), row.model - 1) << row.baudRate;
-        EXPECT_LE(found.captured(1).toInt(), row.model + 1) << row.baudRate;
-        EXPECT_GE(found.captured(2).toInt(), row.model) << row.baudRate << ": the recommendation";
+        // Through the pseudo-terminal the pauses run a little long, so the search may find a
+        // step less; and on a busy machine the board's thread can take characters in a bunch
+        // and lose one that a line would have brought apart, so a second search may follow.
+        std::string runs;
+        bool agrees = false;
+        for (int attempt = 0; attempt < 2 && !agrees; ++attempt) {
+            board::BoardOptions options;
+            options.timing = true;
+            options.realtime = true;
+            board::SimulatedBoard simulated(std::move(options));
+            std::string error;
+            ASSERT_TRUE(simulated.start(&error)) << error;
+            const SketraRun run
+                    = runSketra({"--find-pacing", "--port", portOf(simulated), "--settings",
+                                 QStringLiteral("%1,n,8,1").arg(row.baudRate)});
+            runs += run.out.toStdString();
+            const auto found
+                    = QRegularExpression(R"(^pacing: (\d+) ms kept up.*XmitDelay (\d+) ms)")
+                              .match(run.out);
+            agrees = run.status == 0 && found.hasMatch()
+                     && std::abs(found.captured(1).toInt() - row.model) <= 1
+                     && found.captured(2).toInt() >= row.model;
+        }
+        EXPECT_TRUE(agrees) << row.baudRate << " baud, the model " << row.model << " ms:\n" << runs;
     }
 }
 
