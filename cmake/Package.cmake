@@ -1,14 +1,16 @@
 # The Debian package: `cpack -G DEB` in a release build folder, or `cpack --preset release`.
 set(CPACK_PACKAGE_NAME sketra)
 set(CPACK_PACKAGE_VENDOR "The Sketra developers")
-set(CPACK_PACKAGE_CONTACT "Sketra developers <sketra@example.org>")
+set(CPACK_PACKAGE_CONTACT "${SKETRA_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Draws on a graphic LCD board over a serial line")
+# Debian shows each line of the long description as it is: within 79 columns.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Sketra drives the Korvel board's graphic LCD over a serial line while the board runs its
-demo firmware, Brevik: it draws shapes, characters and strings, reads and writes the board's
-EEPROMs and display memory, and gives a terminal line that types straight to the board.
-A simulated board, sketra-board, stands in when no board is connected.")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://example.org/sketra")
+    "Sketra drives the Korvel board's graphic LCD over a serial line while the
+board runs its demo firmware, Brevik: it draws shapes, characters and strings,
+reads and writes the board's EEPROMs and display memory, and gives a terminal
+line that types straight to the board; it can log what the board sends and
+show it as hex. A simulated board, sketra-board, stands in when no board is
+connected.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 

@@ -8,6 +8,7 @@
 #include "serial/clock.h"
 #include "serial/qtserialport.h"
 #include "ui/messages.h"
+#include "ui/screenfit.h"
 
 #include <QApplication>
 
@@ -79,7 +80,7 @@ int main(int argc, char *argv[])
     std::unique_ptr<board::BoardWindow> boardWindow;
     if (simulated) {
         boardWindow = std::make_unique<board::BoardWindow>(*simulated);
-        boardWindow->move(window.frameGeometry().topRight() + QPoint(16, 0));
+        ui::placeBeside(boardWindow.get(), &window);
         boardWindow->show();
     }
     return QApplication::exec();

@@ -12,7 +12,10 @@
 #include "ui/messages.h"
 #include "ui/pagetabs.h"
 #include "ui/portstatuslabel.h"
+#include "ui/receivelog.h"
+#include "ui/receivetools.h"
 #include "ui/receivewindow.h"
+#include "ui/screenfit.h"
 #include "ui/secondarywindows.h"
 #include "ui/terminalline.h"
 
@@ -107,7 +110,8 @@ Main::Main(serial::BoardConnection &connection, ui::Messages &messages, QWidget 
     side->addWidget(exit);
     side->addStretch();
 
-    auto *layout = new QGridLayout(this);
+    auto *form = new QWidget(this);
+    auto *layout = new QGridLayout(form);
     layout->addWidget(m_pages, 0, 0);
     layout->addLayout(side, 0, 1);
     layout->addWidget(buildTerminal(), 1, 0, 1, 2);
@@ -117,6 +121,7 @@ Main::Main(serial::BoardConnection &connection, ui::Messages &messages, QWidget 
     // Four whole rows of settings, however large the font.
     m_settingsList->setFixedHeight(m_settingsList->sizeHintForRow(0) * 4
                                    + 2 * m_settingsList->frameWidth());
+    new ui::ScreenFit(this, form);
 }
 
 Main::~Main() = default;
@@ -181,6 +186,9 @@ QWidget *Main::buildIoPort()
     grid->addWidget(m_toggle, 0, 0);
     grid->addWidget(m_status, 0, 1);
     grid->addWidget(label("Label6", text::forBrevik, group), 1, 0, 1, 2);
+    // Under the port status, in the room the caption beside it leaves: no control moves.
+    m_logIndicator = new ui::LogIndicator(group);
+    grid->addWidget(m_logIndicator, 1, 1, Qt::AlignRight);
     return group;
 }
 
@@ -217,6 +225,11 @@ QWidget *Main::buildTerminal()
     m_transmitActive = label("lblXmit", text::transmitActive, group);
     m_receive = new ui::ReceiveWindow(group);
     m_receive->setFixedHeight(m_receive->fontMetrics().lineSpacing() * 6 + 10);
+    m_receiveTools = new ui::ReceiveTools(m_receive, m_messages);
+    connect(&m_connection, &serial::BoardConnection::received, m_receiveTools,
+            &ui::ReceiveTools::takeBytes);
+    connect(m_receiveTools->log(), &ui::ReceiveLog::switched, m_logIndicator,
+            &ui::LogIndicator::showPath);
     auto *copy = button("Command7", text::copy, group);
     connect(copy, &QPushButton::clicked, this,
             [this] { ui::copyToClipboard(m_receive->text(), m_messages); });

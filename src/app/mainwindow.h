@@ -12,9 +12,11 @@ class QListWidget;
 class QPushButton;
 
 namespace ui {
+class LogIndicator;
 class Messages;
 class PageTabs;
 class PortStatusLabel;
+class ReceiveTools;
 class ReceiveWindow;
 class SecondaryWindows;
 class TerminalLine;
@@ -89,6 +91,8 @@ private:
     ui::PortStatusLabel *m_status = nullptr;
     ui::TerminalLine *m_terminalLine = nullptr;
     ui::ReceiveWindow *m_receive = nullptr;
+    ui::ReceiveTools *m_receiveTools = nullptr;
+    ui::LogIndicator *m_logIndicator = nullptr;
     QPushButton *m_clear = nullptr;
     QLabel *m_transmitActive = nullptr;
     ui::PageTabs *m_pages = nullptr;

@@ -115,7 +115,11 @@ Options parseOptions(const QStringList &arguments)
         if (!match.hasMatch())
             return stop(2, QStringLiteral("--port takes N=DEVICE with N from 1 to 4, not \"%1\"\n")
                                    .arg(value));
-        options.ports[match.captured(1).toInt()] = match.captured(2);
+        const int number = match.captured(1).toInt();
+        if (options.ports.contains(number))
+            return stop(2, QStringLiteral("--port %1 is given twice: give each port number once\n")
+                                   .arg(number));
+        options.ports[number] = match.captured(2);
     }
 
     options.checkBoard = parser.isSet(checkBoard);

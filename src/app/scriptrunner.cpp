@@ -38,14 +38,6 @@ std::string where(const ScriptFrame &frame)
 
 } // namespace
 
-std::vector<ScriptFrame> scriptFrames(std::string_view text)
-{
-    std::vector<ScriptFrame> frames;
-    for (const auto &line : protocol::nonBlankLines(text))
-        frames.push_back({static_cast<int>(line.number), std::string(line.text)});
-    return frames;
-}
-
 std::string printable(std::string_view text, std::size_t longest)
 {
     std::string shown;
@@ -64,15 +56,30 @@ std::string printable(std::string_view text, std::size_t longest)
     return shown;
 }
 
-ScriptSource::ScriptSource(int descriptor)
-    : m_descriptor(descriptor)
+ScriptSource::ScriptSource(Read read)
+    : m_read(std::move(read))
 {}
+
+ScriptSource ScriptSource::reading(int descriptor)
+{
+    return ScriptSource([descriptor](char *buffer, std::size_t size) {
+        for (;;) {
+            const ssize_t got = ::read(descriptor, buffer, size);
+            if (got >= 0 || errno != EINTR)
+                return static_cast<long>(got);
+        }
+    });
+}
 
 ScriptSource::Next ScriptSource::next(ScriptFrame &frame)
 {
     for (;;) {
-        const auto end = m_buffer.find('\n');
-        if (end != std::string::npos || (m_ended && !m_buffer.empty())) {
+        // A line ends in LF, CR LF or a CR alone; a CR last in what has come waits to see
+        // whether its LF follows.
+        const auto end = m_buffer.find_first_of("\r\n");
+        const bool whole = end != std::string::npos
+                           && (end + 1 < m_buffer.size() || m_ended || m_buffer[end] == '\n');
+        if (whole || (m_ended && !m_buffer.empty())) {
             ++m_line;
             const std::string_view line = protocol::trimmedLine(
                     std::string_view(m_buffer).substr(0, std::min(end, m_buffer.size())));
@@ -81,7 +88,8 @@ ScriptSource::Next ScriptSource::next(ScriptFrame &frame)
                 return Next::TooLong;
             }
             frame = {m_line, std::string(line)};
-            m_buffer.erase(0, end == std::string::npos ? m_buffer.size() : end + 1);
+            const bool crLf = end != std::string::npos && m_buffer.compare(end, 2, "\r\n") == 0;
+            m_buffer.erase(0, end == std::string::npos ? m_buffer.size() : end + (crLf ? 2 : 1));
             if (!frame.frame.empty())
                 return Next::Frame;
             continue;
@@ -94,9 +102,7 @@ ScriptSource::Next ScriptSource::next(ScriptFrame &frame)
             return Next::TooLong;
         }
         char chunk[65536];
-        const ssize_t got = ::read(m_descriptor, chunk, sizeof chunk);
-        if (got < 0 && errno == EINTR)
-            continue;
+        const long got = m_read(chunk, sizeof chunk);
         if (got < 0)
             return Next::Failed;
         if (got == 0)
@@ -331,7 +337,7 @@ int runScript(const Options &options, std::ostream &out, std::ostream &err)
     serial::SteadyClock clock;
     serial::BoardConnection connection(port, clock);
     ScriptRunner runner(connection, out, err);
-    ScriptSource source(descriptor);
+    ScriptSource source = ScriptSource::reading(descriptor);
     const int status = runner.run([&](ScriptFrame &frame) { return source.next(frame); },
                                   {options.delayMs, options.waitChar.toStdString(),
                                    std::chrono::milliseconds(options.timeoutMs)});

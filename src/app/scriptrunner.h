@@ -27,9 +27,6 @@ struct ScriptFrame
     bool operator==(const ScriptFrame &) const = default;
 };
 
-// The non-blank lines of a script, without their line ends and the blanks around them.
-std::vector<ScriptFrame> scriptFrames(std::string_view text);
-
 // A script's frames as its lines arrive, so that a pipe kept open (`tail -f frames | sketra
 // --send -`) sends each frame as soon as its line is there.
 class ScriptSource
@@ -39,16 +36,19 @@ public:
     static constexpr std::size_t longestLine = std::size_t{1} << 20;
 
     enum class Next { Frame, End, TooLong, Failed };
+    // Reads up to `size` bytes into `buffer`, as read(2) does: 0 at the end, -1 on a failure.
+    using Read = std::function<long(char *buffer, std::size_t size)>;
 
+    explicit ScriptSource(Read read);
     // Reads `descriptor`, which stays the caller's.
-    explicit ScriptSource(int descriptor);
+    static ScriptSource reading(int descriptor);
 
     Next next(ScriptFrame &frame);
     // The number of the line read last.
     int lineNumber() const { return m_line; }
 
 private:
-    int m_descriptor;
+    Read m_read;
     std::string m_buffer;
     int m_line = 0;
     bool m_ended = false;

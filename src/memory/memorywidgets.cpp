@@ -1,5 +1,6 @@
 #include "memory/memorywidgets.h"
 
+#include "memory/eeprom/filetexts.h"
 #include "memory/memorytexts.h"
 #include "protocol/replies.h"
 #include "ui/commandlink.h"
@@ -110,6 +111,18 @@ std::optional<protocol::Eeprom> chosenEeprom(const QRadioButton *external,
         return protocol::Eeprom::Internal;
     messages.show(text::selectEeprom);
     return std::nullopt;
+}
+
+QString eepromOverflow(const QString &what, protocol::Eeprom memory, std::uint64_t start,
+                       std::uint64_t count)
+{
+    const std::uint64_t size = protocol::eepromSize(memory);
+    if (start + count <= size)
+        return {};
+    const QString name = memory == protocol::Eeprom::External ? QStringLiteral("External")
+                                                              : QStringLiteral("Internal");
+    return tooltext::fileTooLarge.arg(what, name, QString::number(count), QString::number(start),
+                                      QString::number(size - 1));
 }
 
 bool pasteInto(QPlainTextEdit *memo, ui::Messages &messages)

@@ -47,6 +47,11 @@ void collectReplies(QWidget *readButton, ui::CommandLink &link, QPlainTextEdit *
 std::optional<protocol::Eeprom> chosenEeprom(const QRadioButton *external,
                                              const QRadioButton *internal, ui::Messages &messages);
 
+// Why `count` bytes from address `start` do not fit the EEPROM, naming them as `what` (a file,
+// or the text of a box); empty when they fit.
+QString eepromOverflow(const QString &what, protocol::Eeprom memory, std::uint64_t start,
+                       std::uint64_t count);
+
 // A write page's "&Paste": the clipboard's text replaces the box's, and an empty result says
 // "Nothing to paste!". True when text arrived.
 bool pasteInto(QPlainTextEdit *memo, ui::Messages &messages);

@@ -25,7 +25,7 @@ CornerReading readCorners(Entry x1, Entry x2, Entry y1, Entry y2)
     for (const auto &[entry, value] : boxes) {
         const auto number = wholeNumber(entry.text);
         if (!number) {
-            reading.refusal = needsWholeNumber(entry.label);
+            reading.refusal = wholeNumberRefusal(entry);
             return reading;
         }
         value = *number;

@@ -21,32 +21,44 @@ FrameParts::FrameParts(char letter)
     : m_frame{commandKey, letter, commandKey}
 {}
 
-FrameParts &FrameParts::append(std::optional<std::string> text, std::string_view label)
+FrameParts &FrameParts::append(std::optional<std::string> text, std::string_view label,
+                               double value)
 {
     if (!m_refusal.empty())
         return *this;
     if (text)
         m_frame += *text;
     else
-        m_refusal = needsWholeNumber(label);
+        m_refusal = wholeNumberRefusal(label, value);
     return *this;
 }
 
+namespace {
+
+double valueOf(Entry entry)
+{
+    return decimalNumber(entry.text).value_or(std::numeric_limits<double>::quiet_NaN());
+}
+
+} // namespace
+
 FrameParts &FrameParts::field(Entry entry)
 {
-    return append(hexFieldOf(entry.text), entry.label);
+    return append(hexFieldOf(entry.text), entry.label, valueOf(entry));
 }
 
 FrameParts &FrameParts::upperField(Entry entry)
 {
     const auto value = wholeNumber(entry.text);
-    return append(value ? std::optional(upperHexField(*value)) : std::nullopt, entry.label);
+    return append(value ? std::optional(upperHexField(*value)) : std::nullopt, entry.label,
+                  valueOf(entry));
 }
 
 FrameParts &FrameParts::end(Entry start, Entry extent)
 {
-    return append(hexFieldOfValue(lenientNumber(start.text) + lenientNumber(extent.text)),
-                  std::string(start.label) + " plus " + std::string(extent.label));
+    const double value = lenientNumber(start.text) + lenientNumber(extent.text);
+    return append(hexFieldOfValue(value),
+                  std::string(start.label) + " plus " + std::string(extent.label), value);
 }
 
 FrameParts &FrameParts::group(std::string_view text)

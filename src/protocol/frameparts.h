@@ -36,7 +36,8 @@ public:
     Encoded done() const;
 
 private:
-    FrameParts &append(std::optional<std::string> text, std::string_view label);
+    // `value` is the number the text came from, for the refusal.
+    FrameParts &append(std::optional<std::string> text, std::string_view label, double value);
 
     std::string m_frame;
     std::string m_refusal;

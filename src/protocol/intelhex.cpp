@@ -71,15 +71,16 @@ ParsedRecord parseRecord(std::string_view line)
     if (line.front() != ':')
         return {{}, "does not start with \":\""};
     line.remove_prefix(1);
-    std::vector<std::uint8_t> bytes;
-    for (std::size_t i = 0; i + 1 < line.size(); i += 2) {
-        const auto high = hexDigitValue(line[i]), low = hexDigitValue(line[i + 1]);
-        if (!high || !low)
-            return {{}, "holds a character that is not a hex digit"};
-        bytes.push_back(static_cast<std::uint8_t>(*high * 16 + *low));
-    }
+    // Every character is looked at before the count, so that a stray last one is named as
+    // what it is.
+    if (!std::all_of(line.begin(), line.end(), [](char c) { return hexDigitValue(c).has_value(); }))
+        return {{}, "holds a character that is not a hex digit"};
     if (line.size() % 2 != 0)
         return {{}, "has an odd number of hex digits"};
+    std::vector<std::uint8_t> bytes;
+    for (std::size_t i = 0; i + 1 < line.size(); i += 2)
+        bytes.push_back(static_cast<std::uint8_t>(*hexDigitValue(line[i]) * 16
+                                                  + *hexDigitValue(line[i + 1])));
     if (bytes.size() < 5)
         return {{}, "is too short for a record"};
     const std::size_t count = bytes[0];

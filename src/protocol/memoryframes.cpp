@@ -82,15 +82,16 @@ EepromRead eepromReadFrame(Eeprom memory, Entry start, Entry count, std::string_
 {
     const auto first = wholeNumber(start.text);
     if (!first)
-        return {Encoded::refused(needsWholeNumber(start.label)), {}};
-    const auto number = wholeNumber(count.text);
+        return {Encoded::refused(wholeNumberRefusal(start)), {}};
+    // The end is the page's caption, sent as it stands even when the boxes changed since it
+    // was worked out; only one below zero (a count of 0 from 0) cannot be written.
     const auto last = wholeNumber(end);
-    if (!number || *number < 1 || *number > largestReadCount || !last || *last < *first)
+    if (!last)
         return {Encoded::refused(needsWholeNumber(count.label, 1, largestReadCount)), {}};
     return {{commandFrame(eepromLetter(memory, 'a', 'g'),
                           {addressField(*first), addressField(*last)}),
              {}},
-            {memory, *first, *last - *first + 1}};
+            {memory, *first, *last >= *first ? *last - *first + 1 : 0}};
 }
 
 EepromReformat reformatForEeprom(std::string_view text, Entry start)
@@ -101,7 +102,7 @@ EepromReformat reformatForEeprom(std::string_view text, Entry start)
         return result;
     const auto first = wholeNumber(start.text);
     if (!first) {
-        result.refusal = needsWholeNumber(start.label);
+        result.refusal = wholeNumberRefusal(start);
         return result;
     }
     result.end = *first + digits.size() / 2 - 1;
@@ -113,7 +114,7 @@ Encoded eepromWriteFrame(Eeprom memory, Entry start, std::uint64_t end, std::str
 {
     const auto first = wholeNumber(start.text);
     if (!first)
-        return Encoded::refused(needsWholeNumber(start.label));
+        return Encoded::refused(wholeNumberRefusal(start));
     return {commandFrame(eepromLetter(memory, 'o', 'w'),
                          {addressField(*first), addressField(end), byteList}),
             {}};

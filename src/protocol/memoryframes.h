@@ -21,6 +21,12 @@ inline constexpr std::uint32_t largestReadCount = 9999;
 
 enum class Eeprom { External, Internal };
 
+// The bytes an EEPROM of the board holds.
+constexpr std::uint64_t eepromSize(Eeprom memory)
+{
+    return memory == Eeprom::External ? 32 * 1024 : 256;
+}
+
 // A number in decimal, zero-padded on the left to at least four digits: 12 -> "0012",
 // 4095 -> "4095", 12345 -> "12345", -1 -> "-0001".
 std::string fourDigitForm(std::int64_t value);
@@ -52,8 +58,8 @@ struct EepromRead : Encoded
 
 // "]a]" (external) or "]g]" (internal), the start and the end address the page shows, four
 // upper-case hex digits each and nothing between: start 16, end 19 -> "]a]00100013", which
-// asks for 4 bytes from 16. An end below the start means the count asked for no byte: the
-// count box is named.
+// asks for 4 bytes from 16. An end below zero means the count asked for no byte: the count
+// box is named.
 EepromRead eepromReadFrame(Eeprom memory, Entry start, Entry count, std::string_view end);
 
 // A write page's text made ready to send, or why it cannot be.

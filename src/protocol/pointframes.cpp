@@ -55,7 +55,7 @@ DotRun dotRunFrames(Entry count, Entry x, Entry y, RunDirection direction)
     const Entry &fixed = horizontal ? y : x;
     const auto fixedField = hexFieldOfValue(lenientNumber(fixed.text));
     if (!fixedField) {
-        run.refusal = needsWholeNumber(fixed.label);
+        run.refusal = wholeNumberRefusal(fixed.label, lenientNumber(fixed.text));
         return run;
     }
 
@@ -65,7 +65,7 @@ DotRun dotRunFrames(Entry count, Entry x, Entry y, RunDirection direction)
         const auto movingField = hexFieldOfValue(value);
         if (!movingField) {
             run.frames.clear();
-            run.refusal = needsWholeNumber(moving.label);
+            run.refusal = wholeNumberRefusal(moving.label, value);
             return run;
         }
         run.frames.push_back(horizontal ? commandFrame('d', {*movingField, *fixedField})

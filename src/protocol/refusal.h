@@ -27,6 +27,11 @@ struct Entry
 // The one wording of every page for a box whose text cannot be encoded, naming the box by the
 // label a person sees: "Top Left X needs a whole number from 0 up".
 std::string needsWholeNumber(std::string_view label);
+// The same for a box whose number came to `value` (NaN when it holds none): where the value
+// lies beyond the largest a box can hold, that bound is named: "... from 0 to 2147483647".
+std::string wholeNumberRefusal(std::string_view label, double value);
+// The same for a box read as an ordinary decimal number.
+std::string wholeNumberRefusal(Entry entry);
 // The same for a box with a range of its own: "Count needs a whole number from 1 to 255".
 std::string needsWholeNumber(std::string_view label, std::uint32_t low, std::uint32_t high);
 // The same for a box that takes fractions too: "Step 1-9 needs a number from 1 to 9".

@@ -18,9 +18,11 @@ std::vector<NumberedLine> nonBlankLines(std::string_view text)
 {
     std::vector<NumberedLine> lines;
     for (std::size_t number = 1; !text.empty(); ++number) {
-        const auto end = text.find('\n');
+        // A line ends in LF, CR LF or a CR alone, as older editors end them.
+        const auto end = text.find_first_of("\r\n");
+        const bool crLf = end != std::string_view::npos && text.substr(end, 2) == "\r\n";
         const std::string_view line = trimmedLine(text.substr(0, end));
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + (crLf ? 2 : 1));
         if (!line.empty())
             lines.push_back({number, line});
     }

@@ -17,7 +17,7 @@ struct NumberedLine
 // One line without its line end and the spaces and tabs around it.
 std::string_view trimmedLine(std::string_view line);
 
-// The lines of a text that hold more than blanks, without their line ends (LF or CR LF) and
+// The lines of a text that hold more than blanks, without their line ends (LF, CR LF or CR) and
 // the spaces and tabs around them. They point into the text.
 std::vector<NumberedLine> nonBlankLines(std::string_view text);
 

@@ -43,6 +43,22 @@ QString programName(qint64 pid, const QByteArray &lockText)
     return lines.size() > 1 ? QString::fromLocal8Bit(lines[1].trimmed()) : QString();
 }
 
+// Joining a group only helps when that group may use the device, and nobody should join root's.
+QString permissionFix(const QString &device, const DeviceFacts &facts)
+{
+    if (facts.groupMayReadWrite && !facts.owningGroup.isEmpty()
+        && facts.owningGroup != QLatin1String("root"))
+        return QStringLiteral("Add your user to the group that owns the device (%1), then log "
+                              "in again.")
+                .arg(facts.owningGroup);
+    return QStringLiteral("Let a udev rule give the device to a group, for example a file "
+                          "/etc/udev/rules.d/70-serial.rules holding the line "
+                          "KERNEL==\"%1\", GROUP=\"dialout\", MODE=\"0660\"; then add your "
+                          "user to dialout, log in again and plug the adapter in again. Or run "
+                          "Sketra as a user who may read and write %2.")
+            .arg(QFileInfo(device).fileName(), device);
+}
+
 } // namespace
 
 QString lockHolder(const QString &device)
@@ -82,6 +98,7 @@ DeviceFacts inspectDevice(const QString &device)
     facts.characterDevice = S_ISCHR(info.st_mode);
     facts.accessible = ::access(path.constData(), R_OK | W_OK) == 0;
     facts.owningGroup = groupName(info.st_gid);
+    facts.groupMayReadWrite = (info.st_mode & (S_IRGRP | S_IWGRP)) == (S_IRGRP | S_IWGRP);
     facts.holder = lockHolder(device);
     return facts;
 }
@@ -104,12 +121,8 @@ PortResult explainOpenFailure(const QString &device, QSerialPort::SerialPortErro
                 QStringLiteral("%1 is held by another program: %2.").arg(device, facts.holder),
                 closeTheOther);
     if (!facts.accessible)
-        return PortResult::failure(
-                QStringLiteral("%1: permission denied.").arg(device),
-                QStringLiteral("Add your user to the group that owns the device (%1), then log "
-                               "in again.")
-                        .arg(facts.owningGroup.isEmpty() ? QStringLiteral("usually dialout")
-                                                         : facts.owningGroup));
+        return PortResult::failure(QStringLiteral("%1: permission denied.").arg(device),
+                                   permissionFix(device, facts));
     if (error == QSerialPort::PermissionError)
         return PortResult::failure(
                 QStringLiteral("%1 is in use by another program that asked to have it alone.")

@@ -12,9 +12,10 @@ struct DeviceFacts
 {
     bool exists = true;
     bool characterDevice = true;
-    bool accessible = true; // this user may read and write it
-    QString owningGroup;    // the group the device belongs to, where known
-    QString holder;         // the program whose lock file claims it: "minicom (process 812)"
+    bool accessible = true;         // this user may read and write it
+    QString owningGroup;            // the group the device belongs to, where known
+    bool groupMayReadWrite = false; // that group may read and write it
+    QString holder; // the program whose lock file claims it: "minicom (process 812)"
 };
 
 DeviceFacts inspectDevice(const QString &device);

@@ -16,4 +16,8 @@ void onFocusLoss(QWidget *box, std::function<void()> check);
 // The same, for a check that needs to know how the focus left: a mouse press, a key, ...
 void onFocusLoss(QWidget *box, std::function<void(Qt::FocusReason)> check);
 
+// Ctrl+Tab (with Shift: backwards) moves the focus on from `box` as Tab does, where the box
+// would otherwise type a tab or let the key go by.
+void ctrlTabMovesOn(QWidget *box);
+
 } // namespace ui

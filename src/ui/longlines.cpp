@@ -1,9 +1,11 @@
 #include "ui/longlines.h"
 
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include <algorithm>
 #include <vector>
 
 namespace ui {
@@ -107,6 +109,35 @@ bool holdsText(const QPlainTextEdit *box, const QString &text)
     const QTextDocument *document = box->document();
     const qsizetype characters = document->characterCount() - document->blockCount();
     return characters == text.size() - 2 * text.count(crLf) && joinedText(box, crLf) == text;
+}
+
+QString joinedSelection(const QTextCursor &cursor, const QString &lineEnd)
+{
+    const int from = cursor.selectionStart();
+    const int to = cursor.selectionEnd();
+    QString text;
+    for (QTextBlock block = cursor.document()->findBlock(from);
+         block.isValid() && block.position() <= to; block = block.next()) {
+        // The break before this block lies inside the selection.
+        if (block.position() > from && !carriesOnLine(block))
+            text += lineEnd;
+        const int start = std::max(from - block.position(), 0);
+        const int end = std::min(to - block.position(), block.length() - 1);
+        text += QStringView(block.text()).mid(start, end - start);
+    }
+    text.replace(QChar::LineSeparator, lineEnd);
+    return text;
+}
+
+LongLineBox::LongLineBox(QWidget *parent)
+    : QPlainTextEdit(parent)
+{}
+
+QMimeData *LongLineBox::createMimeDataFromSelection() const
+{
+    auto *mime = new QMimeData;
+    mime->setText(joinedSelection(textCursor(), crLf));
+    return mime;
 }
 
 } // namespace ui

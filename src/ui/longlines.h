@@ -1,9 +1,10 @@
 #pragma once
 
+#include <QPlainTextEdit>
 #include <QString>
 #include <QStringView>
 
-class QPlainTextEdit;
+class QTextCursor;
 
 namespace ui {
 
@@ -25,5 +26,20 @@ QString joinedText(const QPlainTextEdit *box, const QString &lineEnd);
 
 // Whether the box holds exactly `text` (line ends CR LF); cheap when the sizes differ.
 bool holdsText(const QPlainTextEdit *box, const QString &text);
+
+// The cursor's selection as joinedText reads the box: the pieces' breaks are no part of it.
+QString joinedSelection(const QTextCursor &cursor, const QString &lineEnd);
+
+// A box that holds long lines in pieces. What a person copies or drags out of it holds each
+// line whole, with CR LF line ends, as the box's Copy button gives it.
+class LongLineBox : public QPlainTextEdit
+{
+    Q_OBJECT
+public:
+    explicit LongLineBox(QWidget *parent = nullptr);
+
+protected:
+    QMimeData *createMimeDataFromSelection() const override;
+};
 
 } // namespace ui

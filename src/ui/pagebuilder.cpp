@@ -1,6 +1,7 @@
 #include "ui/pagebuilder.h"
 
 #include "ui/layouttable.h"
+#include "ui/longlines.h"
 #include "ui/typinglimit.h"
 
 #include <QCheckBox>
@@ -49,7 +50,7 @@ QWidget *textBox(const ControlRow &row, QWidget *parent)
 
 QWidget *memo(QWidget *parent)
 {
-    auto *edit = new QPlainTextEdit(parent);
+    auto *edit = new LongLineBox(parent);
     // Takes whatever room the page has; it never asks the page to grow.
     edit->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     edit->setMinimumSize(edit->fontMetrics().averageCharWidth() * 24,

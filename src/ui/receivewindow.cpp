@@ -1,5 +1,6 @@
 #include "ui/receivewindow.h"
 
+#include "ui/focusloss.h"
 #include "ui/longlines.h"
 
 #include <QScrollBar>
@@ -7,12 +8,15 @@
 namespace ui {
 
 ReceiveWindow::ReceiveWindow(QWidget *parent)
-    : QPlainTextEdit(parent)
+    : LongLineBox(parent)
 {
     setObjectName(QStringLiteral("rcvText"));
     setAccessibleName(QStringLiteral("Receive window"));
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setUndoRedoEnabled(false);
+    // No tab is ever part of what the board sent: Tab moves on, as from every other box.
+    setTabChangesFocus(true);
+    ctrlTabMovesOn(this);
 }
 
 QString ReceiveWindow::text() const

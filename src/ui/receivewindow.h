@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QPlainTextEdit>
+#include "ui/longlines.h"
 
 namespace ui {
 
 // The receive window `rcvText`. Its text reads with CR LF line ends, as the board sends them;
 // received bytes are appended at the end of the document, so a tick costs the same however
 // long the history is, and the view never scrolls by itself.
-class ReceiveWindow : public QPlainTextEdit
+class ReceiveWindow : public LongLineBox
 {
     Q_OBJECT
 public:

@@ -1,5 +1,7 @@
 #include "ui/terminalline.h"
 
+#include "ui/focusloss.h"
+
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
@@ -14,6 +16,7 @@ TerminalLine::TerminalLine(QWidget *parent)
     setAccessibleName(QStringLiteral("Terminal line"));
     // Long frames (a whole LCD write) must fit; the default would cut them at 32,767.
     setMaxLength(std::numeric_limits<int>::max());
+    ctrlTabMovesOn(this);
 }
 
 namespace {

@@ -47,6 +47,7 @@ TEST(Options, HelpVersionAndMistakesEndTheProgram)
             {{"--version"}, 0, "Sketra " SKETRA_VERSION},
             {{"--port", "5=/dev/x"}, 2, "N from 1 to 4"},
             {{"--port", "1"}, 2, "N from 1 to 4"},
+            {{"--port", "1=/a", "--port", "1=/b"}, 2, "--port 1 is given twice"},
             {{"--bogus"}, 2, "bogus"},
             {{"stray"}, 2, "stray"},
     };

@@ -12,13 +12,27 @@ namespace {
 
 using app::ScriptFrame;
 
-TEST(ScriptFrames, AreTheNonBlankLinesWithTheirNumbers)
+// The frames of a script as its lines arrive, a few bytes at a time as from a pipe.
+std::vector<ScriptFrame> framesOf(std::string text)
 {
-    const std::vector<ScriptFrame> frames
-            = app::scriptFrames("]k\r\n\r\n  ]c]402014 \t\n \n]d]4020");
-    const std::vector<ScriptFrame> expected = {{1, "]k"}, {3, "]c]402014"}, {5, "]d]4020"}};
-    EXPECT_EQ(frames, expected);
-    EXPECT_TRUE(app::scriptFrames("\n \r\n").empty());
+    app::ScriptSource source([&](char *buffer, std::size_t size) {
+        const std::size_t taken = std::min<std::size_t>({size, 3, text.size()});
+        text.copy(buffer, taken);
+        text.erase(0, taken);
+        return static_cast<long>(taken);
+    });
+    std::vector<ScriptFrame> frames;
+    for (ScriptFrame frame; source.next(frame) == app::ScriptSource::Next::Frame;)
+        frames.push_back(frame);
+    return frames;
+}
+
+TEST(ScriptSource, GivesTheNonBlankLinesWithTheirNumbers)
+{
+    const std::vector<ScriptFrame> expected
+            = {{1, "]k"}, {3, "]c]402014"}, {5, "]d]4020"}, {6, "]e"}, {7, "]f"}};
+    EXPECT_EQ(framesOf("]k\r\n\r\n  ]c]402014 \t\n \n]d]4020\n]e\r]f"), expected);
+    EXPECT_TRUE(framesOf("\n \r\n").empty());
 }
 
 struct ScriptRunnerTest : ::testing::Test

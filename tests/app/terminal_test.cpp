@@ -1,10 +1,12 @@
 // `send`, the key-press terminal, "C&lear", the receive poll and "Copy".
 #include "mainfixture.h"
+#include "ui/receivetools.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -143,6 +145,29 @@ TEST_F(MainFixture, EveryByteIsOneCharacter)
     open();
     receive(QByteArray("x\0y\xa0\xff\x01z", 7));
     EXPECT_EQ(receiveWindow()->text(), QString::fromLatin1("x\0y\xa0\xff\x01z", 7));
+}
+
+TEST_F(MainFixture, TheLogTakesTheBytesAsTheyCameBeforeTheLineEndRule)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("board.log"));
+    auto *tools = main.findChild<ui::ReceiveTools *>();
+    ASSERT_NE(tools, nullptr);
+    tools->setLogPathAsker([&](QWidget *) { return path; });
+    main.show();
+    open();
+    tools->logAction()->trigger();
+    EXPECT_TRUE(find<QLabel>("logIndicator")->isVisible());
+    receive("A\r");
+    receive("\nB\n");
+    tools->logAction()->trigger();
+    EXPECT_FALSE(find<QLabel>("logIndicator")->isVisible());
+    receive("C");
+
+    QFile log(path);
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_EQ(log.readAll(), "A\r\nB\n");
+    EXPECT_EQ(receiveWindow()->text(), "A\r\nBC"); // the line-end rule applied here only
 }
 
 TEST_F(MainFixture, ThePollDoesNotScrollTheWindow)

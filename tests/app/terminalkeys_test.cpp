@@ -58,4 +58,29 @@ TEST_F(MainFixture, DeleteStillEditsTheLine)
     EXPECT_TRUE(port.written.empty());
 }
 
+// Tab and Ctrl+Tab (which the receive window would type and the line let go by) move on.
+TEST_F(MainFixture, TabAndCtrlTabMoveOnFromTheTerminal)
+{
+    open();
+    main.show();
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    const std::pair<const char *, Qt::KeyboardModifiers> rows[] = {
+            {"rcvText", Qt::NoModifier},
+            {"rcvText", Qt::ControlModifier},
+            {"txmText", Qt::NoModifier},
+            {"txmText", Qt::ControlModifier},
+    };
+    for (const auto &[name, modifiers] : rows) {
+        auto *box = find<QWidget>(name);
+        box->setFocus();
+        ASSERT_TRUE(box->hasFocus());
+        port.written.clear();
+        QTest::keyClick(box, Qt::Key_Tab, modifiers);
+        EXPECT_FALSE(box->hasFocus()) << name << " " << modifiers;
+        EXPECT_EQ(port.wire(), "") << name;
+    }
+    EXPECT_TRUE(receiveWindow()->holds("Waiting....."));
+}
+
 } // namespace

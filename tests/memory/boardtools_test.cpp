@@ -35,7 +35,7 @@ struct BoardTools : BoardFixture
     }
 
     QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
-    static memory::FileAsker answer(const QString &path)
+    static ui::FileAsker answer(const QString &path)
     {
         return [path](QWidget *) {
             return path;

@@ -62,13 +62,13 @@ TEST_F(PointPages, WhatCannotBeSentWholeIsNamedAndNothingIsSentNorChanged)
             {"Command4", "txtDotnum", "abc", nullptr},
             {"Command4", "txtDotnum", "9E9", "Number needs a whole number from 1 to 32767"},
             {"Command4", "txtDotManyx", "-5", "Many X needs a whole number from 0 up"},
-            {"Command4", "txtDotManyy", "3E9", "Many Y needs a whole number from 0 up"},
+            {"Command4", "txtDotManyy", "3E9", "Many Y needs a whole number from 0 to 2147483647"},
             {"Command3", "txtDotSingX", "", "Single X needs a whole number from 0 up"},
             {"cmdResetDot", "txtResety", "-1", "Y needs a whole number from 0 up"},
             {"cmdPutByte", "txtPutByte", "abc", "Byte value 0-255 needs a whole number from 0 up"},
             {"cmdPutChr", "txtPutChrx", "x", "Position X needs a whole number from 0 up"},
             {"cmdH", "txtHStrX", "-5", "X Location needs a whole number from 0 up"},
-            {"cmdVs", "txtVStrY", "9E9", "Y Location needs a whole number from 0 up"},
+            {"cmdVs", "txtVStrY", "9E9", "Y Location needs a whole number from 0 to 2147483647"},
     };
     for (const auto &row : rows) {
         const QString before = textOf(row.box);

@@ -73,6 +73,7 @@ TEST(IntelHexReader, TakesTheRecordTypesAnImageUses)
             {"an empty data record changes nothing",
              ":0100000042BD\r\n:00005000B0\r\n:0100010043BB\r\n:00000001FF\r\n",
              {0, {0x42, 0x43}}},
+            {"CR alone ends a line", ":0100000042BD\r:00000001FF\r", {0, {0x42}}},
             {"the same address reached by a new upper half",
              ":01FFFF00AA57\r\n:020000040001F9\r\n:01000000BB44\r\n:00000001FF\r\n",
              {0xFFFF, {0xaa, 0xbb}}},
@@ -86,9 +87,10 @@ TEST(IntelHexReader, TakesTheRecordTypesAnImageUses)
 
 TEST(IntelHexReader, RefusesTheWholeTextNamingTheLine)
 {
+    using namespace std::literals;
     const struct
     {
-        const char *text;
+        std::string_view text;
         std::size_t line;
         const char *message;
     } rows[] = {
@@ -106,6 +108,7 @@ TEST(IntelHexReader, RefusesTheWholeTextNamingTheLine)
             {":0100000042BD\r\n0100010043BB\r\n", 2, "Line 2 does not start with \":\""},
             {":01000000G2BD\r\n", 1, "Line 1 holds a character that is not a hex digit"},
             {":0100000042B\r\n", 1, "Line 1 has an odd number of hex digits"},
+            {":0100000042BD\0\r\n"sv, 1, "Line 1 holds a character that is not a hex digit"},
             {":00000001\r\n", 1, "Line 1 is too short for a record"},
             {":0100000400FB\r\n", 1, "Line 1 has a record of type 04 with 1 data byte, not 2"},
             {":02FFFF00AABB9B\r\n:00000001FF\r\n", 1,

@@ -58,8 +58,8 @@ TEST(EepromFrames, ReadFrameOrTheBoxItCannotUse)
             {Eeprom::External, "4095", "0002", "4096", "]a]0FFF1000"},
             {Eeprom::External, "0000", "0000", "-0001",
              "Number needs a whole number from 1 to 9999"},
-            {Eeprom::External, "0016", "12abc", "0027",
-             "Number needs a whole number from 1 to 9999"},
+            {Eeprom::External, "0000", "0000", "0000", "]a]00000000"},  // the page's defaults
+            {Eeprom::External, "0016", "12abc", "0027", "]a]0010001B"}, // the end as shown
             {Eeprom::External, "", "0004", "0003", "Address needs a whole number from 0 up"},
     };
     for (const auto &row : rows) {

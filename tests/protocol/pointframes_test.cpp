@@ -47,7 +47,7 @@ TEST(PointFrames, FieldsInOrderTheCharacterAsTypedOrTheBoxThatCannotBeEncoded)
             {protocol::putByteFrame(x("1"), y("1"), {"B", "abc"}),
              "B needs a whole number from 0 up"},
             {protocol::putCharacterFrame(x("9E9"), y("1"), "A"),
-             "X needs a whole number from 0 up"},
+             "X needs a whole number from 0 to 2147483647"}, // the upper bound is the cause
             // One byte a character on the board's side: é would arrive as two.
             {protocol::putCharacterFrame(x("10"), y("10"), "\xc3\xa9"),
              "The board cannot take the character \xc3\xa9"},
@@ -82,8 +82,8 @@ TEST(DotRun, OneFramePerDotFromRunningValuesOrNoneAtAll)
             {"20", "-0.6", "30", across, "X needs a whole number from 0 up"},
             {"20", "10", "-1", across, "Y needs a whole number from 0 up"},
             {"20", "10", "-3", down, "Y needs a whole number from 0 up"},
-            {"20", "9E9", "30", across, "X needs a whole number from 0 up"},
-            {"20", "2147483640", "30", across, "X needs a whole number from 0 up"},
+            {"20", "9E9", "30", across, "X needs a whole number from 0 to 2147483647"},
+            {"20", "2147483640", "30", across, "X needs a whole number from 0 to 2147483647"},
     };
     for (const auto &row : rows) {
         const auto run

@@ -38,7 +38,7 @@ TEST(ShapeFrame, LeadThenCentreAndSizeAsHexFields)
             {'c', "", "32", "20", {"", "X needs a whole number from 0 up"}},
             {'c', "64", "-1", "20", {"", "Y needs a whole number from 0 up"}},
             {'c', "64", "32", "a", {"", "Size needs a whole number from 0 up"}},
-            {'c', "64", "32", "2147483648", {"", "Size needs a whole number from 0 up"}},
+            {'c', "64", "32", "2147483648", {"", "Size needs a whole number from 0 to 2147483647"}},
     };
     for (const auto &row : rows)
         expectEncoded(

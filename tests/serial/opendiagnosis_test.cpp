@@ -83,15 +83,24 @@ TEST(OpenFailure, PermissionAndSoleUseAreToldApart)
     serial::DeviceFacts denied;
     denied.accessible = false;
     denied.owningGroup = "dialout";
+    denied.groupMayReadWrite = true;
     const auto permission = serial::explainOpenFailure("/dev/ttyUSB0", QSerialPort::PermissionError,
                                                        "Permission denied", denied);
     EXPECT_EQ(permission.reason, "/dev/ttyUSB0: permission denied.");
     EXPECT_EQ(permission.fix,
               "Add your user to the group that owns the device (dialout), then log in again.");
 
-    denied.owningGroup.clear();
-    EXPECT_TRUE(serial::explainOpenFailure("/dev/ttyUSB0", QSerialPort::PermissionError, "", denied)
-                        .fix.contains("usually dialout"));
+    // crw------- root root, or a group that may not write: no group would help.
+    const std::pair<const char *, bool> useless[]
+            = {{"root", true}, {"dialout", false}, {"", true}};
+    for (const auto &[group, mayReadWrite] : useless) {
+        denied.owningGroup = group;
+        denied.groupMayReadWrite = mayReadWrite;
+        EXPECT_TRUE(
+                serial::explainOpenFailure("/dev/ttyUSB0", QSerialPort::PermissionError, "", denied)
+                        .fix.startsWith("Let a udev rule give the device to a group"))
+                << group;
+    }
 
     const auto exclusive = serial::explainOpenFailure("/dev/ttyUSB0", QSerialPort::PermissionError,
                                                       "Device or resource busy", {});

@@ -1,6 +1,8 @@
 #include "qtprinters.h"
 #include "ui/longlines.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextBlock>
@@ -63,6 +65,34 @@ TEST(LongLines, EnterTypedInsideALongLineBreaksItThere)
     box.setTextCursor(cursor);
     QTest::keyClick(&box, Qt::Key_Return);
     EXPECT_EQ(ui::joinedText(&box, crLf), QString(1999, 'x') + crLf + QString(1001, 'x'));
+}
+
+// Ctrl+C and a drag both take the selection through the box's MIME data.
+TEST(LongLines, APersonsCopyHoldsTheLinesAsTheyCame)
+{
+    const QString text = "a\r\n" + QString(3000, 'x') + "\r\nb";
+    const struct
+    {
+        const char *what;
+        // Positions in the document: "a" at 0, the pieces of x at 2, 1027 and 2052, "b" at 3005.
+        int from, to;
+        QString copied;
+    } rows[] = {
+            {"all of it", 0, 3006, text},
+            {"across two pieces", 2 + 500, 1027 + 500, QString(1024, 'x')},
+            {"from a line's end into the next", 1, 2 + 10, "\r\n" + QString(10, 'x')},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        ui::LongLineBox box;
+        ui::setTextInPieces(&box, text);
+        QTextCursor cursor(box.document());
+        cursor.setPosition(row.from);
+        cursor.setPosition(row.to, QTextCursor::KeepAnchor);
+        box.setTextCursor(cursor);
+        box.copy();
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), row.copied);
+    }
 }
 
 } // namespace

@@ -24,8 +24,8 @@ CaptureWindow::CaptureWindow(ui::Messages &messages, QWidget *parent)
     , m_messages(messages)
     , m_view(new QLabel)
     , m_zoom(new QSpinBox)
-    , m_askPath(saveFileAsker(tr("Save image"), QStringLiteral("display.png"),
-                              tr("PNG images (*.png)")))
+    , m_askPath(ui::saveFileAsker(tr("Save image"), QStringLiteral("display.png"),
+                                  tr("PNG images (*.png)")))
 {
     setObjectName(QStringLiteral("lcdCapture"));
     setWindowTitle(tr("Captured display"));

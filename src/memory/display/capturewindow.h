@@ -1,7 +1,7 @@
 #pragma once
 
-#include "memory/fileasker.h"
 #include "protocol/monochrome.h"
+#include "ui/fileasker.h"
 
 #include <QImage>
 #include <QWidget>
@@ -36,7 +36,7 @@ public:
     QImage image(int scale) const;
     bool saveImage(const QString &path) const;
     void saveImageAs();
-    void setPathAsker(FileAsker asker) { m_askPath = std::move(asker); }
+    void setPathAsker(ui::FileAsker asker) { m_askPath = std::move(asker); }
 
 private:
     void redraw();
@@ -45,7 +45,7 @@ private:
     protocol::Bitmap m_bitmap;
     QLabel *m_view;
     QSpinBox *m_zoom;
-    FileAsker m_askPath;
+    ui::FileAsker m_askPath;
 };
 
 } // namespace memory

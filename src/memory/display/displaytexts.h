@@ -16,5 +16,9 @@ inline const QString imageNotSaved = QStringLiteral("The image could not be save
 
 // %1: the file.
 inline const QString pictureUnreadable = QStringLiteral("%1 could not be read as a picture.");
+// %1: the file, %2 x %3: its pixels.
+inline const QString pictureTooLarge
+        = QStringLiteral("%1 is a picture of %2 x %3 pixels, too large to be read here: a "
+                         "smaller copy of it can be loaded.");
 
 } // namespace memory::tooltext

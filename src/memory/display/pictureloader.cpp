@@ -1,11 +1,13 @@
 #include "memory/display/pictureloader.h"
 
+#include "memory/chosenfile.h"
 #include "memory/display/displayimages.h"
 #include "memory/display/displaytexts.h"
 #include "memory/display/picturedialog.h"
 #include "protocol/hexbytes.h"
 #include "ui/messages.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
@@ -32,6 +34,43 @@ askInDialog(QWidget *parent, const protocol::GreyImage &picture, int width, int 
     return dialog.options();
 }
 
+// Eight picture pixels a display pixel across the whole display: plenty for every display
+// pixel to be an even average of the picture under it.
+constexpr int displayNeeds = 1024;
+
+struct ReadPicture
+{
+    QImage image;
+    QString refusal;
+};
+
+// A picture too large for Qt's image memory (a phone photo of 48 megapixels needs 192 MB) is
+// read at the size the display needs, scaled while it is decoded where the format allows it
+// (JPEG does). Any other keeps every pixel, so that "Original size" shows it one for one.
+ReadPicture readPicture(const QString &path)
+{
+    QFile file(path);
+    QString refusal;
+    if (!openChosenFile(file, refusal))
+        return {{}, refusal};
+    QImageReader reader(&file);
+    reader.setAutoTransform(true); // a photo turned as the camera was held
+    const QSize size = reader.size();
+    const qint64 bytes = qint64(size.width()) * size.height() * 4;
+    const qint64 limit = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+    const bool tooLarge = limit > 0 && bytes > limit;
+    if (tooLarge)
+        reader.setScaledSize(size.scaled(displayNeeds, displayNeeds, Qt::KeepAspectRatio));
+    const QImage image = reader.read();
+    if (!image.isNull())
+        return {image, {}};
+    const QString name = QFileInfo(path).fileName();
+    // A format that cannot scale while it decodes needs all of it in memory first.
+    if (tooLarge)
+        return {{}, tooltext::pictureTooLarge.arg(name).arg(size.width()).arg(size.height())};
+    return {{}, tooltext::pictureUnreadable.arg(name)};
+}
+
 } // namespace
 
 PictureLoader::PictureLoader(QPushButton *button, Corners corners, ui::Messages &messages,
@@ -40,7 +79,7 @@ PictureLoader::PictureLoader(QPushButton *button, Corners corners, ui::Messages 
     , m_messages(messages)
     , m_button(button)
     , m_corners(std::move(corners))
-    , m_askPath(openFileAsker(tr("Load picture"), imageFilter()))
+    , m_askPath(ui::openFileAsker(tr("Load picture"), imageFilter()))
     , m_askOptions(askInDialog)
 {
     connect(m_button, &QPushButton::clicked, this, &PictureLoader::load);
@@ -71,12 +110,12 @@ void PictureLoader::load()
     const QString path = m_askPath(owner);
     if (path.isEmpty())
         return;
-    const QImage picture(path);
-    if (picture.isNull()) {
-        m_messages.show(tooltext::pictureUnreadable.arg(QFileInfo(path).fileName()));
+    const ReadPicture picture = readPicture(path);
+    if (picture.image.isNull()) {
+        m_messages.show(picture.refusal);
         return;
     }
-    const protocol::GreyImage grey = greyImage(picture);
+    const protocol::GreyImage grey = greyImage(picture.image);
     const auto options = m_askOptions(owner, grey, target->width(), target->height());
     if (!options)
         return;

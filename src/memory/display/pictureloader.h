@@ -1,7 +1,7 @@
 #pragma once
 
-#include "memory/fileasker.h"
 #include "protocol/monochrome.h"
+#include "ui/fileasker.h"
 
 #include <QObject>
 
@@ -35,7 +35,7 @@ public:
     // `button` is the page's "Load picture...".
     PictureLoader(QPushButton *button, Corners corners, ui::Messages &messages, QObject *parent);
 
-    void setPathAsker(FileAsker asker) { m_askPath = std::move(asker); }
+    void setPathAsker(ui::FileAsker asker) { m_askPath = std::move(asker); }
     void setOptionsAsker(OptionsAsker asker) { m_askOptions = std::move(asker); }
 
 signals:
@@ -49,7 +49,7 @@ private:
     ui::Messages &m_messages;
     QPushButton *m_button;
     Corners m_corners;
-    FileAsker m_askPath;
+    ui::FileAsker m_askPath;
     OptionsAsker m_askOptions;
 };
 

@@ -24,16 +24,11 @@ const QString fileFilter
 
 } // namespace
 
-struct Eeprom
-{
-    QString name;
-    std::uint64_t size;
-};
-
 namespace {
 
-const Eeprom external{QStringLiteral("External"), 32 * 1024};
-const Eeprom internal{QStringLiteral("Internal"), 256};
+// Far more than any Intel HEX text of these EEPROMs needs: a record of one byte per line is
+// 15 characters a byte, under half a MiB for the external EEPROM.
+constexpr qint64 largestHexFile = 1024 * 1024;
 
 QString fileName(const QString &path)
 {
@@ -55,7 +50,8 @@ EepromSaver::EepromSaver(QPushButton *button, const QPlainTextEdit *result, ui::
     , m_messages(messages)
     , m_button(button)
     , m_result(result)
-    , m_askPath(saveFileAsker(tr("Save EEPROM bytes"), QStringLiteral("eeprom.hex"), fileFilter))
+    , m_askPath(
+              ui::saveFileAsker(tr("Save EEPROM bytes"), QStringLiteral("eeprom.hex"), fileFilter))
 {
     connect(m_button, &QPushButton::clicked, this, &EepromSaver::save);
 }
@@ -92,7 +88,7 @@ EepromOpener::EepromOpener(const PageControls &page, ui::Messages &messages, QOb
     : QObject(parent)
     , m_messages(messages)
     , m_page(page)
-    , m_askPath(openFileAsker(tr("Open EEPROM bytes"), fileFilter))
+    , m_askPath(ui::openFileAsker(tr("Open EEPROM bytes"), fileFilter))
 {
     connect(m_page.button, &QPushButton::clicked, this, &EepromOpener::open);
 }
@@ -103,52 +99,53 @@ void EepromOpener::open()
     const auto memory = chosenEeprom(m_page.external, m_page.internal, m_messages);
     if (!memory)
         return;
-    const Eeprom &eeprom = *memory == protocol::Eeprom::External ? external : internal;
     const QString path = m_askPath(m_page.button->window());
     if (path.isEmpty())
         return;
     const bool hex = isIntelHexName(path);
-    const auto image = hex ? readHex(path) : readBinary(path, eeprom);
+    const auto image = hex ? readHex(path) : readBinary(path, *memory);
     if (!image)
         return;
     if (image->bytes.empty()) {
         m_messages.show(tooltext::fileEmpty.arg(fileName(path)));
         return;
     }
-    if (!fits(path, eeprom, image->start, image->bytes.size()))
+    if (!fits(path, *memory, image->start, image->bytes.size()))
         return;
     if (hex)
         m_page.start->setText(QString::fromStdString(protocol::fourDigitForm(image->start)));
     setMemoText(m_page.bytes, QString::fromStdString(protocol::hexPairs(image->bytes)));
 }
 
-bool EepromOpener::opened(QFile &file)
-{
-    if (file.open(QIODevice::ReadOnly))
-        return true;
-    m_messages.show(tooltext::fileNotRead.arg(fileName(file.fileName()), file.errorString()));
-    return false;
-}
-
-bool EepromOpener::fits(const QString &path, const Eeprom &eeprom, std::uint64_t start,
+bool EepromOpener::fits(const QString &path, protocol::Eeprom memory, std::uint64_t start,
                         std::uint64_t count)
 {
-    if (start + count <= eeprom.size)
-        return true;
-    m_messages.show(tooltext::fileTooLarge.arg(fileName(path), eeprom.name, QString::number(count),
-                                               QString::number(start),
-                                               QString::number(eeprom.size - 1)));
-    return false;
+    const QString overflow = eepromOverflow(fileName(path), memory, start, count);
+    if (!overflow.isEmpty())
+        m_messages.show(overflow);
+    return overflow.isEmpty();
+}
+
+std::optional<ChosenBytes> EepromOpener::read(const QString &path, qint64 limit)
+{
+    ChosenBytes chosen = readChosenFile(path, limit);
+    if (chosen.ok())
+        return chosen;
+    m_messages.show(chosen.refusal);
+    return std::nullopt;
 }
 
 std::optional<protocol::MemoryImage> EepromOpener::readHex(const QString &path)
 {
-    QFile file(path);
-    if (!opened(file))
+    const auto contents = read(path, largestHexFile);
+    if (!contents)
         return std::nullopt;
-    const QByteArray contents = file.readAll();
-    protocol::HexReading reading
-            = protocol::readIntelHex(std::string_view(contents.constData(), contents.size()));
+    if (contents->beyondLimit) {
+        m_messages.show(tooltext::hexFileTooLarge.arg(fileName(path)).arg(largestHexFile >> 20));
+        return std::nullopt;
+    }
+    protocol::HexReading reading = protocol::readIntelHex(
+            std::string_view(contents->bytes.constData(), contents->bytes.size()));
     if (!reading.ok()) {
         m_messages.show(fileName(path) + QStringLiteral(": ")
                         + QString::fromStdString(reading.error));
@@ -158,18 +155,21 @@ std::optional<protocol::MemoryImage> EepromOpener::readHex(const QString &path)
 }
 
 std::optional<protocol::MemoryImage> EepromOpener::readBinary(const QString &path,
-                                                              const Eeprom &eeprom)
+                                                              protocol::Eeprom memory)
 {
-    QFile file(path);
-    if (!opened(file))
-        return std::nullopt;
     protocol::MemoryImage image;
     image.start = protocol::wholeNumber(m_page.start->text().toStdString()).value_or(0);
-    // Weighed before it is read: a file far too large never comes into memory.
-    if (!fits(path, eeprom, image.start, static_cast<std::uint64_t>(file.size())))
+    const std::uint64_t size = protocol::eepromSize(memory);
+    // Only what fits from the start address on is read; one byte more tells it does not fit.
+    const auto contents
+            = read(path, static_cast<qint64>(image.start < size ? size - image.start : 0));
+    if (!contents)
         return std::nullopt;
-    const QByteArray contents = file.readAll();
-    image.bytes.assign(contents.begin(), contents.end());
+    if (contents->beyondLimit) {
+        fits(path, memory, image.start, static_cast<std::uint64_t>(contents->size));
+        return std::nullopt;
+    }
+    image.bytes.assign(contents->bytes.begin(), contents->bytes.end());
     return image;
 }
 

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "memory/fileasker.h"
+#include "memory/chosenfile.h"
 #include "protocol/intelhex.h"
 #include "protocol/memoryframes.h"
+#include "ui/fileasker.h"
 
 #include <QObject>
 
 #include <cstdint>
 #include <optional>
 
-class QFile;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -20,8 +20,6 @@ class Messages;
 }
 
 namespace memory {
-
-struct Eeprom;
 
 // A file name ending in .hex, .ihx or .ihex holds Intel HEX; any other, the bytes themselves.
 bool isIntelHexName(const QString &path);
@@ -36,7 +34,7 @@ public:
     EepromSaver(QPushButton *button, const QPlainTextEdit *result, ui::Messages &messages,
                 QObject *parent);
 
-    void setPathAsker(FileAsker asker) { m_askPath = std::move(asker); }
+    void setPathAsker(ui::FileAsker asker) { m_askPath = std::move(asker); }
     // The page has sent a read for `range`: its reply is what the box will hold.
     void readSent(const protocol::EepromRange &range) { m_read = range; }
 
@@ -46,13 +44,14 @@ private:
     ui::Messages &m_messages;
     QPushButton *m_button;
     const QPlainTextEdit *m_result;
-    FileAsker m_askPath;
+    ui::FileAsker m_askPath;
     std::optional<protocol::EepromRange> m_read; // the last one sent
 };
 
 // "Open..." on Write EEprom: a binary or Intel HEX file into the page's hex text, and a HEX
-// file's address into its start address, for the page's own "Reformat" and "&Write". A file
-// that cannot be read whole, or that does not fit the chosen EEPROM, changes nothing.
+// file's address into its start address, for the page's own "Reformat" and "&Write". Only a
+// regular file is read, and never more of it than can be used; one that cannot be read whole,
+// or that does not fit the chosen EEPROM, changes nothing.
 class EepromOpener : public QObject
 {
     Q_OBJECT
@@ -69,19 +68,20 @@ public:
 
     EepromOpener(const PageControls &page, ui::Messages &messages, QObject *parent);
 
-    void setPathAsker(FileAsker asker) { m_askPath = std::move(asker); }
+    void setPathAsker(ui::FileAsker asker) { m_askPath = std::move(asker); }
 
 private:
     void open();
     // Each shows why when it says no.
-    bool opened(QFile &file);
-    bool fits(const QString &path, const Eeprom &eeprom, std::uint64_t start, std::uint64_t count);
+    bool fits(const QString &path, protocol::Eeprom memory, std::uint64_t start,
+              std::uint64_t count);
+    std::optional<ChosenBytes> read(const QString &path, qint64 limit);
     std::optional<protocol::MemoryImage> readHex(const QString &path);
-    std::optional<protocol::MemoryImage> readBinary(const QString &path, const Eeprom &eeprom);
+    std::optional<protocol::MemoryImage> readBinary(const QString &path, protocol::Eeprom memory);
 
     ui::Messages &m_messages;
     PageControls m_page;
-    FileAsker m_askPath;
+    ui::FileAsker m_askPath;
 };
 
 } // namespace memory

@@ -69,7 +69,20 @@ void EepromWritePage::reformat()
         m_messages.show(QString::fromStdString(reformatted.refusal));
         return;
     }
-    m_reformattedStart = protocol::wholeNumber(m_start->text().toStdString());
+    const auto start = protocol::wholeNumber(m_start->text().toStdString());
+    // More bytes than the EEPROM holds would be written round it again, for hours.
+    if (m_external->isChecked() || m_internal->isChecked()) {
+        const std::uint64_t first = start.value_or(0);
+        const QString overflow = eepromOverflow(
+                tr("The text"),
+                m_external->isChecked() ? protocol::Eeprom::External : protocol::Eeprom::Internal,
+                first, reformatted.end - first + 1);
+        if (!overflow.isEmpty()) {
+            m_messages.show(overflow);
+            return;
+        }
+    }
+    m_reformattedStart = start;
     m_endAddress = reformatted.end;
     m_end->setText(QString::fromStdString(
             protocol::fourDigitForm(static_cast<std::int64_t>(reformatted.end))));

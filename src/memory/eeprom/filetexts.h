@@ -13,7 +13,10 @@ inline const QString readIncomplete
                          "board has answered, then save.");
 // %1: the file, %2: the reason.
 inline const QString fileNotWritten = QStringLiteral("%1 could not be written: %2");
-inline const QString fileNotRead = QStringLiteral("%1 could not be read: %2");
+// %1: the file, %2: the largest size in MiB.
+inline const QString hexFileTooLarge
+        = QStringLiteral("%1 holds more than %2 MiB, far more than an Intel HEX file of the "
+                         "EEPROMs can need. Nothing was changed.");
 // %1: the file.
 inline const QString fileEmpty = QStringLiteral("%1 holds no bytes.");
 // %1: the file, %2: the EEPROM, %3: bytes, %4: first address, %5: its last address.

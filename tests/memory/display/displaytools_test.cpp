@@ -3,9 +3,14 @@
 #include "memory/display/capturewindow.h"
 #include "memory/display/displaycapture.h"
 #include "memory/display/pictureloader.h"
+#include "memory/eeprom/eepromfiles.h"
 #include "memory/memoryfixture.h"
 
+#include <QFile>
 #include <QImage>
+#include <QImageReader>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -126,6 +131,83 @@ TEST_F(DisplayToolRefusals, APictureGoesOnlyIntoARectangleOnTheDisplay)
     EXPECT_EQ(corners, (QStringList{"060", "067", "01", "01"}));
     EXPECT_TRUE(enabled("cmdlcdfmt"));
     EXPECT_TRUE(shown().isEmpty());
+}
+
+// A pipe would block the window until something writes to it, /dev/zero never ends: the file
+// tools take regular files only, a link to one included.
+TEST_F(DisplayToolRefusals, TheFileToolsReadRegularFilesOnly)
+{
+    const QString fifo = dir.filePath("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QImage white(8, 8, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    ASSERT_TRUE(white.save(dir.filePath("white.png")));
+    ASSERT_TRUE(QFile::link(dir.filePath("white.png"), dir.filePath("link.png")));
+    QFile data(dir.filePath("data.bin"));
+    ASSERT_TRUE(data.open(QIODevice::WriteOnly) && data.write("\x01\x02") == 2);
+    data.close();
+    ASSERT_TRUE(QFile::link(dir.filePath("data.bin"), dir.filePath("link.bin")));
+    const struct
+    {
+        QString bytes, picture; // what "Open..." and "Load picture..." are given
+        QString message;        // empty: taken
+    } rows[] = {
+            {fifo, fifo, fifo + " is a pipe, not a file"},
+            {"/dev/zero", "/dev/zero", "/dev/zero is a device, not a file"},
+            {dir.path(), dir.path(), dir.path() + " is a folder, not a file"},
+            {dir.filePath("link.bin"), dir.filePath("link.png"), ""},
+    };
+    tabs.findChild<memory::PictureLoader *>()->setOptionsAsker(
+            [](QWidget *, const protocol::GreyImage &, int, int) {
+                return std::optional<protocol::PictureOptions>(protocol::PictureOptions{});
+            });
+    click("optweep2");
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.bytes.toStdString());
+        answerWith<memory::EepromOpener>(row.bytes);
+        click("cmdeopen");
+        answerWith<memory::PictureLoader>(row.picture);
+        click("cmdlcdpicture");
+        const QStringList texts = shown();
+        if (row.message.isEmpty()) {
+            EXPECT_TRUE(texts.isEmpty()) << texts.join('\n').toStdString();
+            EXPECT_EQ(memo("txtewrite"), "0102");
+            EXPECT_EQ(memo("txtlcd"), QString("00").repeated(1024));
+            continue;
+        }
+        ASSERT_EQ(texts.size(), 2);
+        for (const QString &text : texts)
+            EXPECT_TRUE(text.startsWith(row.message)) << text.toStdString();
+        EXPECT_EQ(memo("txtewrite") + memo("txtlcd"), "");
+    }
+}
+
+// Qt's image memory is made small here, so that a small picture stands for a phone photo.
+TEST_F(DisplayToolRefusals, APictureTooLargeForMemoryIsReadAtTheSizeTheDisplayNeeds)
+{
+    const int limit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(16); // MB: 4500 x 1000 pixels need 18
+    QImage photo(4500, 1000, QImage::Format_RGB888);
+    photo.fill(Qt::black);
+    ASSERT_TRUE(photo.save(dir.filePath("photo.jpg")));
+    ASSERT_TRUE(photo.save(dir.filePath("photo.bmp"))); // no scaling while it is decoded
+    tabs.findChild<memory::PictureLoader *>()->setOptionsAsker(
+            [](QWidget *, const protocol::GreyImage &picture, int, int) {
+                EXPECT_EQ(picture.width * 10000 + picture.height, 1024 * 10000 + 227);
+                return std::optional<protocol::PictureOptions>(protocol::PictureOptions{});
+            });
+    answerWith<memory::PictureLoader>(dir.filePath("photo.jpg"));
+    click("cmdlcdpicture");
+    EXPECT_TRUE(shown().isEmpty());
+    EXPECT_TRUE(memo("txtlcd").contains("ff")); // black bands above and below a fit
+
+    setMemo("txtlcd", "");
+    answerWith<memory::PictureLoader>(dir.filePath("photo.bmp"));
+    click("cmdlcdpicture");
+    QImageReader::setAllocationLimit(limit);
+    EXPECT_EQ(shown(), QStringList{"photo.bmp is a picture of 4500 x 1000 pixels, too large to be "
+                                   "read here: a smaller copy of it can be loaded."});
+    EXPECT_EQ(memo("txtlcd"), "");
 }
 
 } // namespace

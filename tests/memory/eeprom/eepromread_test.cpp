@@ -18,6 +18,9 @@ TEST_F(ReadEeprom, EachBoxLeftIsRewrittenAndTheEndAddressFollows)
 
 TEST_F(ReadEeprom, ReadAsksForTheShownRangeOrChangesNothing)
 {
+    click("cmderead"); // the defaults as they are
+    EXPECT_EQ(sent(), QStringList{"]a]00000000"});
+    setMemo("txteread", "");
     link.received = QStringLiteral("earlier replies");
     fillIn("txteraddr", "0");
     fillIn("txtebytes", "0");

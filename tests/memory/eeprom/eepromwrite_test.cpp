@@ -76,6 +76,23 @@ TEST_F(WriteEeprom, AStaleReformatIsNeverWritten)
     }
 }
 
+// A megabyte pasted would be written round the EEPROM again and again, for hours.
+TEST_F(WriteEeprom, ReformatRefusesMoreBytesThanTheEepromHolds)
+{
+    find<QRadioButton>("optweep2")->setChecked(true);
+    fillIn("txtewaddr", "7");
+    paste(QString("ab").repeated(250), "cmdepaste");
+    click("cmdechk");
+    EXPECT_EQ(shown(), QStringList{"The text does not fit the Internal EEPROM: 250 bytes from "
+                                   "address 7 reach past its last address, 255. Nothing was "
+                                   "changed."});
+    EXPECT_FALSE(enabled("cmdewrite"));
+    EXPECT_EQ(memo("txtewrite"), QString("ab").repeated(250));
+    fillIn("txtewaddr", "6");
+    click("cmdechk");
+    EXPECT_TRUE(enabled("cmdewrite"));
+}
+
 TEST_F(WriteEeprom, TypedLettersArriveInLowerCasePastedTextKeepsItsCase)
 {
     type("txtewrite", "AbCxYZ09");

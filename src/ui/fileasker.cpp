@@ -1,8 +1,8 @@
-#include "memory/fileasker.h"
+#include "ui/fileasker.h"
 
 #include <QFileDialog>
 
-namespace memory {
+namespace ui {
 
 FileAsker openFileAsker(const QString &title, const QString &filter)
 {
@@ -18,4 +18,4 @@ FileAsker saveFileAsker(const QString &title, const QString &suggestedName, cons
     };
 }
 
-} // namespace memory
+} // namespace ui

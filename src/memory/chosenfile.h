@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QFile;
+
+namespace memory {
+
+namespace tooltext {
+// %1: the file, %2: the reason.
+inline const QString fileNotRead = QStringLiteral("%1 could not be read: %2");
+// %1: the path, %2: what it is ("a pipe", "a device", "a folder").
+inline const QString notAFile
+        = QStringLiteral("%1 is %2, not a file, so it was not read. Nothing was changed.");
+} // namespace tooltext
+
+// A file a person chose in a file tool. Only a regular file is opened (a link to one is
+// followed): a pipe would block the window until something writes to it, and a device such as
+// /dev/zero never ends. Shows nothing itself: `refusal` names the file and says why.
+bool openChosenFile(QFile &file, QString &refusal);
+
+// What was read of a chosen file: never more than the limit asked for and one byte, so that a
+// file far too large costs no more than that to weigh.
+struct ChosenBytes
+{
+    QByteArray bytes;
+    bool beyondLimit = false; // the file holds more than the limit
+    qint64 size = 0;          // the file's size as far as known, at least what was read
+    QString refusal;          // why nothing was read; empty when it was
+
+    bool ok() const { return refusal.isEmpty(); }
+};
+
+ChosenBytes readChosenFile(const QString &path, qint64 limit);
+
+} // namespace memory
