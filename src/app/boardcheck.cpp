@@ -1,5 +1,6 @@
 #include "app/boardcheck.h"
 
+#include "app/scriptrunner.h"
 #include "board/checksuite.h"
 #include "memory/memorytexts.h"
 #include "protocol/hexbytes.h"
@@ -13,6 +14,9 @@ namespace app {
 namespace {
 
 using Verdict = GroupResult::Verdict;
+
+// How much of a frame or an error line a group's line quotes.
+constexpr std::size_t quoted = 40;
 
 std::string hexAddress(std::uint32_t address)
 {
@@ -47,7 +51,7 @@ std::string answerText(const FrameAnswer &answer)
     case FrameAnswer::State::Ready:
         return answer.data.empty() ? "Ready:" : "its data";
     case FrameAnswer::State::Refused:
-        return "\"" + answer.text + "\"";
+        return "\"" + printable(answer.text, quoted) + "\"";
     case FrameAnswer::State::Silent:
         return "nothing in time";
     case FrameAnswer::State::Failed:
@@ -257,8 +261,8 @@ std::optional<GroupResult> BoardCheck::runGroup(const board::CheckGroup &group, 
         if (checked.board.state != checked.expected.state)
             m_exchange.settle(FrameExchange::settleQuiet);
         if (!checked.matches() && firstFault.empty())
-            firstFault = frame + " was answered with " + answerText(checked.board) + ", not "
-                         + answerText(checked.expected);
+            firstFault = printable(frame, quoted) + " was answered with "
+                         + answerText(checked.board) + ", not " + answerText(checked.expected);
     }
     if (group.capture) {
         const std::string frame(board::captureFrame);

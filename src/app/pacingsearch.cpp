@@ -1,6 +1,7 @@
 #include "app/pacingsearch.h"
 
 #include "app/boardcheck.h"
+#include "app/scriptrunner.h"
 #include "board/checksuite.h"
 
 #include <algorithm>
@@ -55,8 +56,8 @@ bool PacingSearch::trial(int delayMs, PacingResult &result)
         }
         if (answer.state != FrameAnswer::State::Ready) {
             trial.keptUp = false;
-            trial.why = frame.substr(0, 12) + "... was answered with "
-                        + (answer.state == FrameAnswer::State::Refused ? answer.text
+            trial.why = printable(frame, 12) + " was answered with "
+                        + (answer.state == FrameAnswer::State::Refused ? printable(answer.text, 60)
                                                                        : "nothing in time");
             break;
         }
@@ -68,8 +69,8 @@ bool PacingSearch::trial(int delayMs, PacingResult &result)
         const std::string &wanted = isCapture ? m_baseline : expected.data;
         if (answer.data != wanted) {
             trial.keptUp = false;
-            trial.why
-                    = isCapture ? "the display read back differs" : frame + " read back other data";
+            trial.why = isCapture ? "the display read back differs"
+                                  : printable(frame, 12) + " read back other data";
             break;
         }
     }
