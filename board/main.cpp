@@ -27,9 +27,13 @@ constexpr const char *usage
           "               command and the line's rate; characters that overflow are lost\n"
           "  --link PATH  also make PATH a symbolic link to the terminal while the board runs\n"
           "  --misdraw LETTER\n"
-          "               for testing board checks: draw the command LETTER (c, l, x ...)\n"
-          "               three pixels right of where it belongs; replies are unchanged\n"
+          "               for testing board checks: draw the command LETTER (one of\n"
+          "               bcdefijklpqrstuxy) three pixels right of where it belongs;\n"
+          "               replies are unchanged\n"
           "  --help       show this text\n";
+
+// The commands that draw: those --misdraw can make draw wrong.
+constexpr const char *drawingLetters = "bcdefijklpqrstuxy";
 
 struct Options
 {
@@ -49,7 +53,8 @@ bool parse(int argc, char **argv, Options *options)
             options->timing = true;
         } else if (argument == "--link" && i + 1 < argc) {
             options->link = argv[++i];
-        } else if (argument == "--misdraw" && i + 1 < argc && std::strlen(argv[i + 1]) == 1) {
+        } else if (argument == "--misdraw" && i + 1 < argc && std::strlen(argv[i + 1]) == 1
+                   && std::strchr(drawingLetters, argv[i + 1][0]) != nullptr) {
             options->misdrawn = argv[++i][0];
         } else {
             return false;
