@@ -103,8 +103,31 @@ Outcome Commands::finish(const Frame &frame)
     case 'v':
         return {};
     default:
-        draw(frame);
+        if (frame.letter == m_misdrawn)
+            drawShifted(frame);
+        else
+            draw(frame);
         return {};
+    }
+}
+
+void Commands::drawShifted(const Frame &frame)
+{
+    // Drawn where it belongs, then every pixel it changed is put back and changed further right.
+    const Lcd before = m_lcd;
+    draw(frame);
+    const Lcd after = m_lcd;
+    for (int y = 0; y < Lcd::height; ++y) {
+        for (int x = 0; x < Lcd::width; ++x) {
+            if (before.pixel(x, y) != after.pixel(x, y))
+                m_lcd.setPixel(x, y, before.pixel(x, y));
+        }
+    }
+    for (int y = 0; y < Lcd::height; ++y) {
+        for (int x = 0; x < Lcd::width; ++x) {
+            if (before.pixel(x, y) != after.pixel(x, y))
+                m_lcd.setPixel(x + misdrawnShift, y, after.pixel(x, y));
+        }
     }
 }
 

@@ -26,17 +26,24 @@ public:
     Eeprom &external() { return m_external; }
     Eeprom &internal() { return m_internal; }
 
+    // For testing board checks only: the drawing command `letter` lands `misdrawnShift`
+    // pixels right of where it belongs. 0 draws everything right.
+    void setMisdrawn(char letter) { m_misdrawn = letter; }
+    static constexpr int misdrawnShift = 3;
+
 private:
     Eeprom &eepromFor(char letter);
     Outcome readEeprom(const Frame &frame);
     Outcome readLcd(const Frame &frame);
     void writeLcd(const Frame &frame);
     void draw(const Frame &frame);
+    void drawShifted(const Frame &frame);
 
     Lcd m_lcd;
     Eeprom m_external{externalSize};
     Eeprom m_internal{internalSize};
     TextCursor m_cursor;
+    char m_misdrawn = 0;
 };
 
 } // namespace board

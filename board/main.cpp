@@ -7,6 +7,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -15,7 +16,7 @@
 namespace {
 
 constexpr const char *usage
-        = "Usage: sketra-board [--headless] [--timing] [--link PATH]\n"
+        = "Usage: sketra-board [--headless] [--timing] [--link PATH] [--misdraw LETTER]\n"
           "\n"
           "Runs a simulated Korvel board with its demo firmware behind a pseudo-terminal,\n"
           "prints the terminal's path and logs every command it carries out.\n"
@@ -25,13 +26,21 @@ constexpr const char *usage
           "  --timing     model the board's speed: a two-character receive buffer, time per\n"
           "               command and the line's rate; characters that overflow are lost\n"
           "  --link PATH  also make PATH a symbolic link to the terminal while the board runs\n"
+          "  --misdraw LETTER\n"
+          "               for testing board checks: draw the command LETTER (one of\n"
+          "               bcdefijklpqrstuxy) three pixels right of where it belongs;\n"
+          "               replies are unchanged\n"
           "  --help       show this text\n";
+
+// The commands that draw: those --misdraw can make draw wrong.
+constexpr const char *drawingLetters = "bcdefijklpqrstuxy";
 
 struct Options
 {
     bool headless = false;
     bool timing = false;
     std::string link;
+    char misdrawn = 0;
 };
 
 bool parse(int argc, char **argv, Options *options)
@@ -44,6 +53,9 @@ bool parse(int argc, char **argv, Options *options)
             options->timing = true;
         } else if (argument == "--link" && i + 1 < argc) {
             options->link = argv[++i];
+        } else if (argument == "--misdraw" && i + 1 < argc && std::strlen(argv[i + 1]) == 1
+                   && std::strchr(drawingLetters, argv[i + 1][0]) != nullptr) {
+            options->misdrawn = argv[++i][0];
         } else {
             return false;
         }
@@ -91,6 +103,7 @@ int main(int argc, char **argv)
 
     board::BoardOptions boardOptions;
     boardOptions.timing = options.timing;
+    boardOptions.misdrawn = options.misdrawn;
     boardOptions.onCommand = [](const std::string &line) {
         std::cout << line << std::endl;
     };
@@ -105,7 +118,8 @@ int main(int argc, char **argv)
         options.link.clear();
     }
     std::cout << "Korvel board (simulated) on " << board.devicePath()
-              << (options.timing ? ", timing model on" : "") << std::endl;
+              << (options.timing ? ", timing model on" : "")
+              << (options.misdrawn ? ", drawing one command wrong" : "") << std::endl;
 
     int status = 0;
     if (options.headless) {

@@ -33,6 +33,7 @@ SimulatedBoard::SimulatedBoard(BoardOptions options)
 {
     m_lcdRevision = m_firmware->lcd().revision();
     m_firmware->watchArrivals(m_options.onArrival);
+    m_firmware->commands().setMisdrawn(m_options.misdrawn);
 }
 
 SimulatedBoard::~SimulatedBoard()

@@ -23,6 +23,8 @@ struct BoardOptions
 {
     // The timing model: a two-character receive buffer, time per command, the line's rate.
     bool timing = false;
+    // For testing board checks only: this drawing command's letter draws in the wrong place.
+    char misdrawn = 0;
     // Called on the board's thread with one line per command carried out or refused.
     std::function<void(const std::string &)> onCommand;
     // Called on the board's thread with every character as it arrives on the board's line

@@ -1,3 +1,4 @@
+#include "app/checkmode.h"
 #include "app/mainwindow.h"
 #include "app/options.h"
 #include "app/scriptrunner.h"
@@ -41,6 +42,8 @@ int main(int argc, char *argv[])
         }
         if (!options.sendFile.isEmpty())
             return app::runScript(options, std::cout, std::cerr);
+        if (options.checkBoard || options.findPacing)
+            return app::runBoardCheck(options, std::cout, std::cerr);
     }
 
     QApplication application(argc, argv);

@@ -54,15 +54,33 @@ Options parseOptions(const QStringList &arguments)
                            "lines below them. Exits 0 when every frame was answered, 1 when "
                            "one was not, 2 on a usage or port error."),
             QStringLiteral("FILE"));
+    const QCommandLineOption checkBoard(
+            QStringLiteral("check-board"),
+            QStringLiteral("Without a window: send a suite of frames that gives every command "
+                           "work, read the display back after each group and compare it with "
+                           "what the simulated board draws. Prints one line per group and a "
+                           "total. Exits 0 when every group matches, 1 when one does not or "
+                           "could not be compared, 2 on a usage or port error."));
+    const QCommandLineOption findPacing(
+            QStringLiteral("find-pacing"),
+            QStringLiteral("Without a window: find the smallest XmitDelay, up to 20 ms, at "
+                           "which the board loses no character. With --check-board, the check "
+                           "then runs at the XmitDelay it recommends."));
+    const QCommandLineOption report(
+            QStringLiteral("report"),
+            QStringLiteral("With --check-board or --find-pacing: write DIR/index.html with "
+                           "pictures of each group."),
+            QStringLiteral("DIR"));
     const QCommandLineOption settings(
             QStringLiteral("settings"),
-            QStringLiteral("With --send: the port's settings (default %1).")
+            QStringLiteral("With --send, --check-board or --find-pacing: the port's settings "
+                           "(default %1).")
                     .arg(QLatin1String(protocol::defaultSettings)),
             QStringLiteral("SETTINGS"));
     const QCommandLineOption delay(
             QStringLiteral("delay"),
-            QStringLiteral("With --send: milliseconds to pause before each wait character "
-                           "(default %1).")
+            QStringLiteral("With --send or --check-board: milliseconds to pause before each "
+                           "wait character (default %1).")
                     .arg(protocol::defaultDelayMs),
             QStringLiteral("MS"));
     const QCommandLineOption waitChar(
@@ -73,11 +91,12 @@ Options parseOptions(const QStringList &arguments)
             QStringLiteral("CHAR"));
     const QCommandLineOption timeout(
             QStringLiteral("timeout"),
-            QStringLiteral("With --send: give a frame up when the board has been quiet this "
-                           "many milliseconds without answering it (default 5000)."),
+            QStringLiteral("With --send, --check-board or --find-pacing: give a frame up when "
+                           "the board has been quiet this many milliseconds without answering "
+                           "it (default 5000)."),
             QStringLiteral("MS"));
-    parser.addOptions(
-            {help, version, port, simulate, boardTiming, send, settings, delay, waitChar, timeout});
+    parser.addOptions({help, version, port, simulate, boardTiming, send, checkBoard, findPacing,
+                       report, settings, delay, waitChar, timeout});
 
     if (!parser.parse(arguments))
         return stop(2, parser.errorText() + QLatin1Char('\n'));
@@ -105,20 +124,37 @@ Options parseOptions(const QStringList &arguments)
         options.ports[number] = match.captured(2);
     }
 
+    options.checkBoard = parser.isSet(checkBoard);
+    options.findPacing = parser.isSet(findPacing);
+    const bool checking = options.checkBoard || options.findPacing;
+    if (parser.isSet(report) && !checking)
+        return stop(2, QStringLiteral("--report goes with --check-board or --find-pacing\n"));
+    options.reportFolder = parser.value(report);
+    const QString mode = parser.isSet(send)   ? QStringLiteral("--send")
+                         : options.checkBoard ? QStringLiteral("--check-board")
+                                              : QStringLiteral("--find-pacing");
     const QList<QCommandLineOption> scriptOnly = {settings, delay, waitChar, timeout};
-    if (!parser.isSet(send)) {
+    if (!parser.isSet(send) && !checking) {
         for (const auto &option : scriptOnly) {
             if (parser.isSet(option))
                 return stop(2, QStringLiteral("--%1 goes with --send\n").arg(option.names()[0]));
         }
         return options;
     }
+    if (parser.isSet(send) && checking)
+        return stop(2, QStringLiteral("--send does not go with --check-board or --find-pacing\n"));
+    if (checking && parser.isSet(waitChar))
+        return stop(2, QStringLiteral("--wait-char goes with --send\n"));
+    if (checking && options.findPacing && parser.isSet(delay))
+        return stop(2, QStringLiteral("--delay does not go with --find-pacing: the check runs at "
+                                      "the pacing found\n"));
     options.sendFile = parser.value(send);
     if (options.simulate)
-        return stop(2, QStringLiteral("--send does not take --simulate: run sketra-board and "
-                                      "give its terminal with --port\n"));
+        return stop(2, QStringLiteral("%1 does not take --simulate: run sketra-board and "
+                                      "give its terminal with --port\n")
+                               .arg(mode));
     if (options.ports.size() > 1)
-        return stop(2, QStringLiteral("--send opens one port: give --port once\n"));
+        return stop(2, QStringLiteral("%1 opens one port: give --port once\n").arg(mode));
     if (parser.isSet(settings)) {
         options.settings = parser.value(settings);
         if (!protocol::parseLineSettings(options.settings.toStdString()))

@@ -15,6 +15,11 @@ struct Options
     bool boardTiming = false; // --board-timing: that board keeps a real one's pace
     // --send FILE: send each line of FILE ("-": standard input) as a frame, without a window.
     QString sendFile;
+    // --check-board: run the board check suite; --find-pacing: find the fastest safe pacing;
+    // --report DIR: write what they found to DIR/index.html. All without a window.
+    bool checkBoard = false;
+    bool findPacing = false;
+    QString reportFolder;
     QString settings = QLatin1String(protocol::defaultSettings); // --settings
     int delayMs = protocol::defaultDelayMs;                      // --delay
     QString waitChar = QLatin1String(protocol::defaultWaitChar); // --wait-char

@@ -116,23 +116,91 @@ ScriptSource::Next ScriptSource::next(ScriptFrame &frame)
     }
 }
 
-ScriptRunner::ScriptRunner(serial::BoardConnection &connection, std::ostream &out,
-                           std::ostream &err)
+FrameSender::FrameSender(serial::BoardConnection &connection,
+                         std::function<void(const QByteArray &)> heard)
     : m_connection(connection)
-    , m_out(out)
-    , m_err(err)
+    , m_heard(std::move(heard))
     , m_listening{QObject::connect(&m_connection, &serial::BoardConnection::received,
-                                   [this](const QByteArray &bytes) { take(bytes); }),
+                                   [this](const QByteArray &bytes) {
+                                       m_received += bytes.toStdString();
+                                       if (m_heard)
+                                           m_heard(bytes);
+                                   }),
                   QObject::connect(
                           &m_connection, &serial::BoardConnection::lost,
                           [this](const QString &reason) { m_lostReason = reason.toStdString(); })}
 {}
 
-ScriptRunner::~ScriptRunner()
+FrameSender::~FrameSender()
 {
     for (const auto &listening : m_listening)
         QObject::disconnect(listening);
 }
+
+FrameSender::Sent FrameSender::send(const std::string &frame, const serial::Pacing &pacing,
+                                    std::chrono::milliseconds quiet)
+{
+    Sent sent;
+    sent.outcome
+            = m_connection.transmit(m_connection.plan({QString::fromStdString(frame)}, pacing));
+    if (sent.outcome.end == serial::BoardConnection::Outcome::End::Sent)
+        sent.answer = awaitAnswer(quiet, &sent.reply);
+    return sent;
+}
+
+void FrameSender::settle(std::chrono::milliseconds quiet)
+{
+    serial::Clock &clock = m_connection.clock();
+    auto quietSince = clock.now();
+    while (m_lostReason.empty() && clock.now() - quietSince < quiet) {
+        const std::size_t before = m_received.size();
+        m_connection.poll();
+        if (m_received.size() != before)
+            quietSince = clock.now();
+        m_received.clear();
+        clock.sleepUntil(clock.now() + pollInterval);
+    }
+}
+
+FrameSender::Answer FrameSender::awaitAnswer(std::chrono::milliseconds quiet, std::string *reply)
+{
+    serial::Clock &clock = m_connection.clock();
+    // However much the board says, a frame's answer has an end: the longest answer at the
+    // line's rate, and the quiet allowed after it.
+    const auto longest = quiet
+                         + std::chrono::milliseconds(static_cast<long long>(
+                                 1000.0 * longestAnswer / m_connection.charactersPerSecond()));
+    const auto started = clock.now();
+    auto quietSince = started;
+    for (;;) {
+        const std::size_t before = m_received.size();
+        m_connection.poll();
+        if (!m_lostReason.empty())
+            return Answer::Lost;
+        if (m_received.size() != before)
+            quietSince = clock.now();
+        const protocol::Reply answer = protocol::firstReply(m_received);
+        if (answer.kind != protocol::Reply::Kind::Pending) {
+            *reply = std::string(answer.text);
+            m_received.erase(0, answer.length);
+            return answer.kind == protocol::Reply::Kind::Ready ? Answer::Ready : Answer::Refused;
+        }
+        if (m_received.size() > keptReply)
+            m_received.erase(0, m_received.size() - keptReply);
+        if (clock.now() - quietSince >= quiet)
+            return Answer::Quiet;
+        if (clock.now() - started >= longest)
+            return Answer::Endless;
+        clock.sleepUntil(clock.now() + pollInterval);
+    }
+}
+
+ScriptRunner::ScriptRunner(serial::BoardConnection &connection, std::ostream &out,
+                           std::ostream &err)
+    : m_out(out)
+    , m_err(err)
+    , m_sender(connection, [this](const QByteArray &bytes) { take(bytes); })
+{}
 
 int ScriptRunner::run(const std::vector<ScriptFrame> &frames, const Pacing &pacing)
 {
@@ -150,9 +218,10 @@ int ScriptRunner::run(const std::vector<ScriptFrame> &frames, const Pacing &paci
 int ScriptRunner::run(const FrameSupply &next, const Pacing &pacing)
 {
     using End = serial::BoardConnection::Outcome::End;
-    const auto opened = m_connection.open();
+    serial::BoardConnection &connection = m_sender.connection();
+    const auto opened = connection.open();
     if (!opened.ok)
-        return stop(2, "cannot open port " + std::to_string(m_connection.port().portNumber()) + ": "
+        return stop(2, "cannot open port " + std::to_string(connection.port().portNumber()) + ": "
                                + opened.explained().toStdString());
     for (ScriptFrame frame;;) {
         switch (next(frame)) {
@@ -171,8 +240,8 @@ int ScriptRunner::run(const FrameSupply &next, const Pacing &pacing)
         }
         const serial::Pacing paced{QString::fromStdString(frame.waitChar.value_or(pacing.waitChar)),
                                    QString::number(frame.delayMs.value_or(pacing.delayMs))};
-        const auto outcome = m_connection.transmit(
-                m_connection.plan({QString::fromStdString(frame.frame)}, paced));
+        const auto sent = m_sender.send(frame.frame, paced, pacing.timeout);
+        const auto &outcome = sent.outcome;
         switch (outcome.end) {
         case End::Sent:
             break;
@@ -181,65 +250,32 @@ int ScriptRunner::run(const FrameSupply &next, const Pacing &pacing)
                                    + std::to_string(outcome.sent) + " of "
                                    + std::to_string(outcome.total));
         case End::Lost:
-            return stop(2, "the port was lost: " + m_lostReason);
+            return stop(2, "the port was lost: " + m_sender.lostReason());
         default:
             return stop(2, where(frame)
                                    + ": the port refused a write: " + outcome.reason.toStdString());
         }
-        switch (awaitAnswer(pacing)) {
-        case Answer::Ready:
+        switch (sent.answer) {
+        case FrameSender::Answer::Ready:
             break;
-        case Answer::Refused:
+        case FrameSender::Answer::Refused:
             return stop(1, where(frame) + " was refused by the board");
-        case Answer::Quiet:
+        case FrameSender::Answer::Quiet:
             return stop(1, where(frame) + " was not answered: no \"Ready:\" within "
                                    + std::to_string(pacing.timeout.count()) + " ms");
-        case Answer::Endless:
+        case FrameSender::Answer::Endless:
             return stop(1, where(frame)
                                    + " was not answered: the board went on sending "
                                      "without a \"Ready:\"");
-        case Answer::Lost:
-            return stop(2, "the port was lost: " + m_lostReason);
+        case FrameSender::Answer::Lost:
+            return stop(2, "the port was lost: " + m_sender.lostReason());
         }
-    }
-}
-
-ScriptRunner::Answer ScriptRunner::awaitAnswer(const Pacing &pacing)
-{
-    serial::Clock &clock = m_connection.clock();
-    // However much the board says, a frame's answer has an end: the longest answer at the
-    // line's rate, and the quiet allowed after it.
-    const auto longest = pacing.timeout
-                         + std::chrono::milliseconds(static_cast<long long>(
-                                 1000.0 * longestAnswer / m_connection.charactersPerSecond()));
-    const auto started = clock.now();
-    auto quietSince = started;
-    for (;;) {
-        const std::size_t before = m_received.size();
-        m_connection.poll();
-        if (!m_lostReason.empty())
-            return Answer::Lost;
-        if (m_received.size() != before)
-            quietSince = clock.now();
-        const protocol::Reply reply = protocol::firstReply(m_received);
-        if (reply.kind != protocol::Reply::Kind::Pending) {
-            m_received.erase(0, reply.length);
-            return reply.kind == protocol::Reply::Kind::Ready ? Answer::Ready : Answer::Refused;
-        }
-        if (m_received.size() > keptReply)
-            m_received.erase(0, m_received.size() - keptReply);
-        if (clock.now() - quietSince >= pacing.timeout)
-            return Answer::Quiet;
-        if (clock.now() - started >= longest)
-            return Answer::Endless;
-        clock.sleepUntil(clock.now() + pollInterval);
     }
 }
 
 void ScriptRunner::take(const QByteArray &bytes)
 {
     const std::string text = bytes.toStdString();
-    m_received += text;
     // The board ends its lines with a carriage return; a terminal wants a line feed.
     for (const char c : protocol::normaliseLineEnds(text)) {
         if (c == '\r')
@@ -263,7 +299,7 @@ void ScriptRunner::printLine(std::string_view line)
 
 int ScriptRunner::stop(int status, const std::string &why)
 {
-    m_connection.close();
+    m_sender.connection().close();
     if (!m_line.empty())
         printLine(std::exchange(m_line, {}));
     m_out.flush();

@@ -2,6 +2,7 @@
 
 #include "protocol/defaults.h"
 #include "protocol/framefile.h"
+#include "serial/boardconnection.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -13,10 +14,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-namespace serial {
-class BoardConnection;
-}
 
 namespace app {
 
@@ -58,6 +55,46 @@ private:
 // length said when it is long.
 std::string printable(std::string_view text, std::size_t longest);
 
+// One frame at a time through the board connection: transmitted at a pacing, then the board's
+// answer awaited. `--send` and the board check both talk to the board this way.
+class FrameSender
+{
+public:
+    enum class Answer { Ready, Refused, Quiet, Endless, Lost };
+    struct Sent
+    {
+        serial::BoardConnection::Outcome outcome; // the answer counts only when it was Sent
+        Answer answer = Answer::Lost;
+        // Before "Ready:" (a read's hex text, line ends and all), or the error line.
+        std::string reply;
+    };
+
+    // `heard` is told every byte the board sends, as it arrives.
+    explicit FrameSender(serial::BoardConnection &connection,
+                         std::function<void(const QByteArray &)> heard = {});
+    ~FrameSender();
+    FrameSender(const FrameSender &) = delete;
+    FrameSender &operator=(const FrameSender &) = delete;
+
+    serial::BoardConnection &connection() { return m_connection; }
+    // `quiet`: the longest the board may stay quiet without answering.
+    Sent send(const std::string &frame, const serial::Pacing &pacing,
+              std::chrono::milliseconds quiet);
+    // Takes what the board still sends and drops it, until it has been quiet for `quiet`.
+    void settle(std::chrono::milliseconds quiet);
+    // Why the device went away; empty while it is there.
+    const std::string &lostReason() const { return m_lostReason; }
+
+private:
+    Answer awaitAnswer(std::chrono::milliseconds quiet, std::string *reply);
+
+    serial::BoardConnection &m_connection;
+    std::function<void(const QByteArray &)> m_heard;
+    std::string m_received; // what the board sent that no frame's answer has taken yet
+    std::string m_lostReason;
+    QMetaObject::Connection m_listening[2];
+};
+
 // Sends a script's frames through the board connection, one after the other, each once the
 // board has answered the one before.
 class ScriptRunner
@@ -75,9 +112,6 @@ public:
     // What the board answers goes to `out` a line at a time, each line end a "\n"; why a run
     // stops goes to `err`.
     ScriptRunner(serial::BoardConnection &connection, std::ostream &out, std::ostream &err);
-    ~ScriptRunner();
-    ScriptRunner(const ScriptRunner &) = delete;
-    ScriptRunner &operator=(const ScriptRunner &) = delete;
 
     // Opens the port, sends, closes; a frame whose script set its own pacing goes out at that.
     // 0: every frame answered; 1: one refused, not answered in time, not taken by the line, or
@@ -87,19 +121,14 @@ public:
     int run(const std::vector<ScriptFrame> &frames, const Pacing &pacing);
 
 private:
-    enum class Answer { Ready, Refused, Quiet, Endless, Lost };
-    Answer awaitAnswer(const Pacing &pacing);
     void take(const QByteArray &bytes);
     void printLine(std::string_view line);
     int stop(int status, const std::string &why);
 
-    serial::BoardConnection &m_connection;
     std::ostream &m_out;
     std::ostream &m_err;
-    std::string m_received; // what the board sent that no frame's answer has taken yet
-    std::string m_line;     // the board's line being printed, until its end comes
-    std::string m_lostReason;
-    QMetaObject::Connection m_listening[2];
+    FrameSender m_sender;
+    std::string m_line; // the board's line being printed, until its end comes
 };
 
 // `sketra --send`: opens the script and the port the options name and runs it.

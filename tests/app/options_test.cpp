@@ -84,7 +84,7 @@ TEST(Options, SendTakesItsPacingAndOnePort)
     EXPECT_EQ(set.timeoutMs, 800);
 }
 
-TEST(Options, SendMistakesAreUsageErrors)
+TEST(Options, SendAndCheckMistakesAreUsageErrors)
 {
     const struct
     {
@@ -105,6 +105,10 @@ TEST(Options, SendMistakesAreUsageErrors)
              "--timeout takes a whole number of milliseconds "
              "from 1 up, not \"0\""},
             {{"--send", "f", "--wait-char", "]]"}, "one character or none"},
+            {{"--report", "out"}, "--report goes with --check-board or --find-pacing"},
+            {{"--send", "f", "--check-board"}, "--send does not go with --check-board"},
+            {{"--find-pacing", "--delay", "5"}, "--delay does not go with --find-pacing"},
+            {{"--check-board", "--simulate"}, "--check-board does not take --simulate"},
     };
     for (const auto &row : rows) {
         const auto options = parse(row.args);

@@ -61,10 +61,10 @@ TEST_F(RecordFrames, ASessionFromThePagesSentAgainDrawsTheSameDisplay)
     EXPECT_TRUE(text.contains("\n]d]0505\n# xmitdelay 5\n]m]646b0606]ff]81")) << text.toStdString();
 
     click("cmdCom"); // the window lets go of the port
-    const Outcome cleared = runSketra({"--send", "-", "--port", portArgument()}, "]f]1\n");
+    const SketraRun cleared = runSketra({"--send", "-", "--port", portArgument()}, "]f]1\n");
     ASSERT_EQ(cleared.status, 0) << cleared.err.toStdString();
     ASSERT_NE(board.lcdMemory(), drawn);
-    const Outcome again = runSketra({"--send", session, "--port", portArgument()});
+    const SketraRun again = runSketra({"--send", session, "--port", portArgument()});
     EXPECT_EQ(again.status, 0) << again.err.toStdString();
     EXPECT_EQ(board.lcdMemory(), drawn);
 }

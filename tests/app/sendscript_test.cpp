@@ -40,7 +40,7 @@ struct SendScriptTest : ::testing::Test
 TEST_F(SendScriptTest, AThreeFrameFileIsAnsweredFrameByFrame)
 {
     const QString file = script("three.txt", "]k\n\n]c]402014\r\n]a]00000003\n");
-    const Outcome run = runSketra({"--send", file, "--port", port()});
+    const SketraRun run = runSketra({"--send", file, "--port", port()});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, "Ready:\nReady:\nffffffffReady:\n");
     EXPECT_EQ(run.err, "");
@@ -50,7 +50,7 @@ TEST_F(SendScriptTest, AThreeFrameFileIsAnsweredFrameByFrame)
 TEST_F(SendScriptTest, AMalformedFrameEndsTheRunWithStatusOneNamingItsLine)
 {
     const QString file = script("bad.txt", "]k\n]c]12c2014\n]d]4020\n");
-    const Outcome run = runSketra({"--send", file, "--port", port()});
+    const SketraRun run = runSketra({"--send", file, "--port", port()});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "Ready:\nError: more characters than the command takes: ]c]12c2014\n");
     EXPECT_EQ(run.err, "sketra: line 2 (]c]12c2014) was refused by the board\n");
@@ -59,7 +59,7 @@ TEST_F(SendScriptTest, AMalformedFrameEndsTheRunWithStatusOneNamingItsLine)
 
 TEST_F(SendScriptTest, ADashReadsTheFramesFromStandardInput)
 {
-    const Outcome run
+    const SketraRun run
             = runSketra({"--send", "-", "--port", port(), "--delay", "0"}, "]k\n]d]4020\n");
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, "Ready:\nReady:\n");
@@ -81,7 +81,7 @@ TEST_F(SendScriptTest, OptionsAreAnsweredWithoutADisplay)
             {{"--port", "9=/dev/null"}, 2, "--port takes N=DEVICE"},
     };
     for (const auto &row : rows) {
-        const Outcome run = runSketra(row.args);
+        const SketraRun run = runSketra(row.args);
         EXPECT_EQ(run.status, row.status) << row.args.join(' ').toStdString();
         EXPECT_TRUE((run.out + run.err).contains(row.says)) << (run.out + run.err).toStdString();
     }
@@ -94,7 +94,8 @@ TEST_F(SendScriptTest, ATwelveKilobyteFrameAtFullSpeedIsAnswered)
     for (int i = 0; i < 4096; ++i)
         frame += "]" + QByteArray::number(i % 256, 16).rightJustified(2, '0');
     frame += "]";
-    const Outcome run = runSketra({"--send", "-", "--port", port(), "--delay", "0"}, frame + "\n");
+    const SketraRun run
+            = runSketra({"--send", "-", "--port", port(), "--delay", "0"}, frame + "\n");
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, "Ready:\n");
 }
@@ -115,7 +116,7 @@ TEST_F(SendScriptTest, UsageAndPortErrorsExitTwo)
              "line 2 (# xmitdelay fast) wants a whole number of milliseconds"},
     };
     for (const auto &row : rows) {
-        const Outcome run = runSketra(row.args);
+        const SketraRun run = runSketra(row.args);
         EXPECT_EQ(run.status, 2) << row.args.join(' ').toStdString();
         EXPECT_TRUE(run.err.contains(row.says)) << run.err.toStdString();
     }

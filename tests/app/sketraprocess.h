@@ -1,29 +1,38 @@
 #pragma once
 
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QStringList>
 
 #include <gtest/gtest.h>
 
-// The program as a shell runs it, without a display.
-struct Outcome
+// The real sketra program, run as a shell runs it, without a display.
+struct SketraRun
 {
     int status = -1;
     QString out, err;
 };
 
-inline Outcome runSketra(const QStringList &arguments, const QByteArray &input = {})
+inline void startSketra(QProcess &process, const QStringList &arguments)
 {
-    QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QLatin1String(display));
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(SKETRA_EXECUTABLE), arguments);
-    process.write(input);
-    process.closeWriteChannel();
-    EXPECT_TRUE(process.waitForFinished(60000));
+}
+
+inline SketraRun finishSketra(QProcess &process, int timeoutMs = 120000)
+{
+    EXPECT_TRUE(process.waitForFinished(timeoutMs));
     return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
             QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+inline SketraRun runSketra(const QStringList &arguments, const QByteArray &input = {})
+{
+    QProcess process;
+    startSketra(process, arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    return finishSketra(process);
 }
