@@ -74,14 +74,15 @@ int main(int argc, char *argv[])
     messages.setParent(&window);
     QObject::connect(&window, &app::Main::exitRequested, &application, &QApplication::quit,
                      Qt::QueuedConnection);
-    window.show();
 
     // The board's window polls the board, so it goes before the board does.
     std::unique_ptr<board::BoardWindow> boardWindow;
     if (simulated) {
         boardWindow = std::make_unique<board::BoardWindow>(*simulated);
-        ui::placeBeside(boardWindow.get(), &window);
-        boardWindow->show();
+        ui::placeSideBySide(&window, boardWindow.get());
     }
+    window.show();
+    if (boardWindow)
+        boardWindow->show();
     return QApplication::exec();
 }

@@ -106,14 +106,20 @@ QPoint besidePosition(QSize size, const QRect &other, const QRect &room)
             std::max(room.top(), std::min(other.top(), room.bottom() + 1 - size.height()))};
 }
 
-void placeBeside(QWidget *window, const QWidget *other)
+void placeSideBySide(QWidget *first, QWidget *second)
 {
-    window->adjustSize();
-    const QSize size = window->size() + frameOf(window);
-    QRect otherFrame = other->frameGeometry();
-    if (otherFrame.size() == other->size())
-        otherFrame.setSize(other->size() + frameOf(other));
-    window->move(besidePosition(size, otherFrame, other->screen()->availableGeometry()));
+    // A window manager would centre the first window and leave the second no room beside it.
+    first->adjustSize();
+    second->adjustSize();
+    const QSize firstSize = first->size() + frameOf(first);
+    const QSize secondSize = second->size() + frameOf(second);
+    const QRect room = first->screen()->availableGeometry();
+    const QSize both(firstSize.width() + gap + secondSize.width(),
+                     std::max(firstSize.height(), secondSize.height()));
+    const QPoint corner(room.left() + std::max(0, (room.width() - both.width()) / 2),
+                        room.top() + std::max(0, (room.height() - both.height()) / 2));
+    first->move(corner);
+    second->move(besidePosition(secondSize, QRect(corner, firstSize), room));
 }
 
 } // namespace ui

@@ -37,7 +37,8 @@ private:
 // room's corner nearest the right, as much of it on the screen as the screen holds.
 QPoint besidePosition(QSize size, const QRect &other, const QRect &room);
 
-// Moves `window` beside `other` on the screen `other` is on, all of it visible.
-void placeBeside(QWidget *window, const QWidget *other);
+// Before either is shown: the pair centred on the screen, `second` beside `first` where
+// besidePosition puts it, all of both visible where the screen has room for them.
+void placeSideBySide(QWidget *first, QWidget *second);
 
 } // namespace ui
