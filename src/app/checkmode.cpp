@@ -64,26 +64,15 @@ public:
         , m_quiet(quiet)
     {}
 
+    std::string open() { return m_sender.open(); }
+
     FrameAnswer exchange(const std::string &frame, int delayMs) override
     {
-        using End = serial::BoardConnection::Outcome::End;
         const auto sent = m_sender.send(
                 frame, {QLatin1String(protocol::defaultWaitChar), QString::number(delayMs)},
                 m_quiet);
-        switch (sent.outcome.end) {
-        case End::Sent:
-            break;
-        case End::Lost:
-            return {FrameAnswer::State::Failed, {}, "the port was lost: " + m_sender.lostReason()};
-        case End::Stalled:
-            return {FrameAnswer::State::Failed, {}, "the board stopped taking characters"};
-        case End::NotOpen:
-            return {FrameAnswer::State::Failed, {}, "the port was lost: " + m_sender.lostReason()};
-        default:
-            return {FrameAnswer::State::Failed,
-                    {},
-                    "the port refused a write: " + sent.outcome.reason.toStdString()};
-        }
+        if (sent.outcome.end != serial::BoardConnection::Outcome::End::Sent)
+            return {FrameAnswer::State::Failed, {}, m_sender.failure(sent.outcome)};
         switch (sent.answer) {
         case FrameSender::Answer::Ready:
             return {FrameAnswer::State::Ready, protocol::answerDigits(sent.reply), sent.reply};
@@ -136,25 +125,19 @@ private:
 
 int runBoardCheck(const Options &options, std::ostream &out, std::ostream &err)
 {
-    serial::PortMap ports = serial::PortMap::discover();
-    for (auto it = options.ports.cbegin(); it != options.ports.cend(); ++it)
-        ports.assign(it.key(), it.value());
-    serial::QtSerialPort port(ports);
-    const int number = options.ports.isEmpty() ? 1 : options.ports.firstKey();
-    port.setPortNumber(number);
+    serial::QtSerialPort port(portsFor(options, serial::PortMap::discover()));
+    port.setPortNumber(commandLinePort(options));
     port.setSettings(options.settings);
     serial::SteadyClock clock;
     serial::BoardConnection connection(port, clock);
-    const auto opened = connection.open();
-    if (!opened.ok) {
-        err << "sketra: cannot open port " << number << ": " << opened.explained().toStdString()
-            << '\n';
+
+    ConnectionExchange exchange(connection, std::chrono::milliseconds(options.timeoutMs));
+    if (const std::string closed = exchange.open(); !closed.empty()) {
+        err << "sketra: " << closed << '\n';
         return 2;
     }
-
     StopSignals stopSignals;
     ProgressLine progress(err);
-    ConnectionExchange exchange(connection, std::chrono::milliseconds(options.timeoutMs));
     const auto characterTime = serial::characterTime(options.settings);
 
     int status = 0;
@@ -206,7 +189,7 @@ int runBoardCheck(const Options &options, std::ostream &out, std::ostream &err)
 
     if (!options.reportFolder.isEmpty()) {
         QString error;
-        const ReportHeader header{port.deviceName(number), options.settings};
+        const ReportHeader header{port.deviceName(port.portNumber()), options.settings};
         if (!writeCheckReport(options.reportFolder, header, check ? &*check : nullptr, pacing,
                               &error)) {
             err << "sketra: " << error.toStdString() << '\n';

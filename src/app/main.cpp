@@ -63,10 +63,7 @@ int main(int argc, char *argv[])
         }
         ports.assign(1, QString::fromStdString(simulated->devicePath()));
     }
-    for (auto it = options.ports.cbegin(); it != options.ports.cend(); ++it)
-        ports.assign(it.key(), it.value());
-
-    serial::QtSerialPort port(ports);
+    serial::QtSerialPort port(app::portsFor(options, ports));
     serial::SteadyClock clock;
     serial::BoardConnection connection(port, clock);
     ui::MessageBoxes messages;

@@ -93,7 +93,8 @@ Options parseOptions(const QStringList &arguments)
             QStringLiteral("timeout"),
             QStringLiteral("With --send, --check-board or --find-pacing: give a frame up when "
                            "the board has been quiet this many milliseconds without answering "
-                           "it (default 5000)."),
+                           "it (default %1).")
+                    .arg(protocol::defaultTimeoutMs),
             QStringLiteral("MS"));
     parser.addOptions({help, version, port, simulate, boardTiming, send, checkBoard, findPacing,
                        report, settings, delay, waitChar, timeout});
@@ -188,6 +189,18 @@ Options parseOptions(const QStringList &arguments)
                                    .arg(options.waitChar));
     }
     return options;
+}
+
+serial::PortMap portsFor(const Options &options, serial::PortMap found)
+{
+    for (auto it = options.ports.cbegin(); it != options.ports.cend(); ++it)
+        found.assign(it.key(), it.value());
+    return found;
+}
+
+int commandLinePort(const Options &options)
+{
+    return options.ports.isEmpty() ? 1 : options.ports.firstKey();
 }
 
 } // namespace app

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "protocol/defaults.h"
+#include "serial/portmap.h"
 
 #include <QMap>
 #include <QString>
@@ -23,12 +24,17 @@ struct Options
     QString settings = QLatin1String(protocol::defaultSettings); // --settings
     int delayMs = protocol::defaultDelayMs;                      // --delay
     QString waitChar = QLatin1String(protocol::defaultWaitChar); // --wait-char
-    int timeoutMs = 5000; // --timeout: the longest quiet per frame
+    int timeoutMs = protocol::defaultTimeoutMs; // --timeout: the longest quiet per frame
     bool exitNow = false; // --help or --version answered, or the options were wrong
     int exitCode = 0;
     QString output; // what to print before exiting
 };
 
 Options parseOptions(const QStringList &arguments);
+
+// The port numbers' devices: those in `found`, with the ones --port gives in their place.
+serial::PortMap portsFor(const Options &options, serial::PortMap found);
+// The one port a mode without a window opens: the one --port names, else port 1.
+int commandLinePort(const Options &options);
 
 } // namespace app

@@ -3,16 +3,13 @@
 #include "app/boardcheck.h"
 #include "app/scriptrunner.h"
 #include "board/checksuite.h"
+#include "protocol/defaults.h"
 
 #include <algorithm>
 
 namespace app {
 
-namespace {
-
-constexpr int defaultDelayMs = 20;
-
-} // namespace
+using protocol::defaultDelayMs;
 
 std::string pacingLine(const PacingResult &result)
 {

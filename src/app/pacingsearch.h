@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/defaults.h"
+
 #include <chrono>
 #include <functional>
 #include <string>
@@ -18,8 +20,8 @@ struct PacingResult
         std::string why; // what went wrong when it did not keep up
     };
 
-    int lowestMs = 1;   // the line's own character time, rounded up: the first delay tried
-    int highestMs = 20; // the default pacing: the last
+    int lowestMs = 1; // the line's own character time, rounded up: the first delay tried
+    int highestMs = protocol::defaultDelayMs; // the default pacing: the last
     int smallestMs = 0; // the smallest delay that kept up, twice; 0 when none did
     int marginMs = 0;
     std::vector<Trial> trials; // in the order they ran

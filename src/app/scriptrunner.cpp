@@ -148,6 +148,40 @@ FrameSender::Sent FrameSender::send(const std::string &frame, const serial::Paci
     return sent;
 }
 
+std::string FrameSender::open()
+{
+    const auto opened = m_connection.open();
+    if (opened.ok)
+        return {};
+    return "cannot open port " + std::to_string(m_connection.port().portNumber()) + ": "
+           + opened.explained().toStdString();
+}
+
+std::string FrameSender::failure(const serial::BoardConnection::Outcome &outcome) const
+{
+    using End = serial::BoardConnection::Outcome::End;
+    switch (outcome.end) {
+    case End::Sent:
+        return {};
+    case End::Stalled:
+        return "the board stopped taking characters after " + std::to_string(outcome.sent) + " of "
+               + std::to_string(outcome.total);
+    case End::Lost:
+    case End::NotOpen:
+        return "the port was lost: "
+               + (m_lostReason.empty() ? std::string("it is no longer open") : m_lostReason);
+    case End::NothingToSend:
+        return "the frame is blank";
+    case End::DelayOutOfRange:
+        return "the delay does not fit 32 bits";
+    case End::Stopped:
+        return "it was stopped";
+    case End::Failed:
+        break;
+    }
+    return "the port refused a write: " + outcome.reason.toStdString();
+}
+
 void FrameSender::settle(std::chrono::milliseconds quiet)
 {
     serial::Clock &clock = m_connection.clock();
@@ -218,11 +252,8 @@ int ScriptRunner::run(const std::vector<ScriptFrame> &frames, const Pacing &paci
 int ScriptRunner::run(const FrameSupply &next, const Pacing &pacing)
 {
     using End = serial::BoardConnection::Outcome::End;
-    serial::BoardConnection &connection = m_sender.connection();
-    const auto opened = connection.open();
-    if (!opened.ok)
-        return stop(2, "cannot open port " + std::to_string(connection.port().portNumber()) + ": "
-                               + opened.explained().toStdString());
+    if (const std::string closed = m_sender.open(); !closed.empty())
+        return stop(2, closed);
     for (ScriptFrame frame;;) {
         switch (next(frame)) {
         case ScriptSource::Next::Frame:
@@ -246,14 +277,11 @@ int ScriptRunner::run(const FrameSupply &next, const Pacing &pacing)
         case End::Sent:
             break;
         case End::Stalled:
-            return stop(1, where(frame) + ": the board stopped taking characters after "
-                                   + std::to_string(outcome.sent) + " of "
-                                   + std::to_string(outcome.total));
+            return stop(1, where(frame) + ": " + m_sender.failure(outcome));
         case End::Lost:
-            return stop(2, "the port was lost: " + m_sender.lostReason());
+            return stop(2, m_sender.failure(outcome));
         default:
-            return stop(2, where(frame)
-                                   + ": the port refused a write: " + outcome.reason.toStdString());
+            return stop(2, where(frame) + ": " + m_sender.failure(outcome));
         }
         switch (sent.answer) {
         case FrameSender::Answer::Ready:
@@ -335,11 +363,8 @@ int runScript(const Options &options, std::ostream &out, std::ostream &err)
         }
     }
 
-    serial::PortMap ports = serial::PortMap::discover();
-    for (auto it = options.ports.cbegin(); it != options.ports.cend(); ++it)
-        ports.assign(it.key(), it.value());
-    serial::QtSerialPort port(ports);
-    port.setPortNumber(options.ports.isEmpty() ? 1 : options.ports.firstKey());
+    serial::QtSerialPort port(portsFor(options, serial::PortMap::discover()));
+    port.setPortNumber(commandLinePort(options));
     port.setSettings(options.settings);
     serial::SteadyClock clock;
     serial::BoardConnection connection(port, clock);

@@ -40,8 +40,6 @@ public:
     static ScriptSource reading(int descriptor);
 
     Next next(ScriptFrame &frame);
-    // The number of the line read last.
-    int lineNumber() const { return m_line; }
 
 private:
     Read m_read;
@@ -77,6 +75,10 @@ public:
     FrameSender &operator=(const FrameSender &) = delete;
 
     serial::BoardConnection &connection() { return m_connection; }
+    // Opens the port; why it could not, as every mode without a window says it.
+    std::string open();
+    // Why a frame did not go out whole, as every mode without a window says it.
+    std::string failure(const serial::BoardConnection::Outcome &outcome) const;
     // `quiet`: the longest the board may stay quiet without answering.
     Sent send(const std::string &frame, const serial::Pacing &pacing,
               std::chrono::milliseconds quiet);
@@ -104,7 +106,8 @@ public:
     {
         int delayMs = protocol::defaultDelayMs;
         std::string waitChar{protocol::defaultWaitChar};
-        std::chrono::milliseconds timeout{5000}; // the longest quiet while waiting for an answer
+        // The longest quiet while waiting for an answer.
+        std::chrono::milliseconds timeout{protocol::defaultTimeoutMs};
     };
     // The next frame, as ScriptSource gives it.
     using FrameSupply = std::function<ScriptSource::Next(ScriptFrame &)>;
@@ -114,9 +117,10 @@ public:
     ScriptRunner(serial::BoardConnection &connection, std::ostream &out, std::ostream &err);
 
     // Opens the port, sends, closes; a frame whose script set its own pacing goes out at that.
-    // 0: every frame answered; 1: one refused, not answered in time, not taken by the line, or
-    // no frame at all; 2: the port could not be opened, refused a write or went away, or the
-    // script's pacing could not be read.
+    // 0: every frame answered (a script without frames included); 1: one refused, not
+    // answered in time, not taken by the line, or a line longer than any frame; 2: the port
+    // could not be opened, refused a write or went away, or the script's pacing could not be
+    // read.
     int run(const FrameSupply &next, const Pacing &pacing);
     int run(const std::vector<ScriptFrame> &frames, const Pacing &pacing);
 

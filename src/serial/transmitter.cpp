@@ -1,5 +1,6 @@
 #include "serial/transmitter.h"
 
+#include "protocol/defaults.h"
 #include "protocol/linesettings.h"
 #include "protocol/utf8.h"
 
@@ -29,10 +30,10 @@ std::chrono::nanoseconds characterTime(const QString &settings)
 
 double Transmitter::charactersPerSecond() const
 {
-    const auto line = protocol::parseLineSettings(m_port.settings().toStdString());
-    if (!line)
-        return 1920.0;
-    return static_cast<double>(line->baudRate) / bitsPerCharacter(*line);
+    // Settings that cannot be read count as the default line's.
+    const auto line = protocol::parseLineSettings(m_port.settings().toStdString())
+                              .value_or(*protocol::parseLineSettings(protocol::defaultSettings));
+    return static_cast<double>(line.baudRate) / bitsPerCharacter(line);
 }
 
 TransmitResult Transmitter::transmit(const std::vector<protocol::TransmitStep> &steps,
