@@ -303,6 +303,9 @@ CheckResult BoardCheck::run(int delayMs)
     for (const auto &group : groups)
         estimates.push_back(estimate(group.frames, delayMs, group.capture));
 
+    // What the board sent before the check began (a pseudo-terminal may hand it over only
+    // after the port has dropped what was waiting) is no answer to the check's first frame.
+    m_exchange.settle(FrameExchange::startQuiet);
     readScratch(result);
     const bool scratchRead = std::all_of(result.scratch.begin(), result.scratch.end(),
                                          [](const auto &s) { return s.original.has_value(); });

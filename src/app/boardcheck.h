@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/defaults.h"
+
 #include "protocol/monochrome.h"
 #include "protocol/picturecompare.h"
 
@@ -51,6 +53,8 @@ public:
 
     // Longer than the firmware waits before it gives up a frame that is missing parts.
     static constexpr std::chrono::milliseconds settleQuiet{3500};
+    // The quiet a check waits for before its first frame.
+    static constexpr std::chrono::milliseconds startQuiet{250};
 };
 
 // A board answers "Ready:" as soon as it has taken a frame, and may go on carrying it out (a
@@ -100,7 +104,7 @@ struct CheckResult
 {
     std::vector<GroupResult> groups;
     std::vector<ScratchResult> scratch;
-    int delayMs = 20;
+    int delayMs = protocol::defaultDelayMs;
     bool stopped = false;    // by the person, before every group had run
     std::string portFailure; // the port failed or the device was lost: why
 
@@ -157,7 +161,7 @@ private:
     Progress m_progress;
     std::function<void(const GroupResult &)> m_groupDone;
     std::function<bool()> m_stop;
-    int m_delayMs = 20;
+    int m_delayMs = protocol::defaultDelayMs;
     bool m_portFailed = false;
     std::string m_portFailure;
 };
