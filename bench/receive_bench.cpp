@@ -218,7 +218,7 @@ public:
         : m_received(QString::fromLatin1(boardText(history)))
     {}
     bool guardOpen() override { return true; }
-    void send(const QString &) override {}
+    bool send(const QString &) override { return true; }
     QString transmitDelay() const override { return QStringLiteral("20"); }
     void setTransmitDelay(const QString &) override {}
     QString receivedText() const override { return m_received; }

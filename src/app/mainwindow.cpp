@@ -462,10 +462,10 @@ bool Main::guardOpen()
     return false;
 }
 
-void Main::send(const QString &frame)
+bool Main::send(const QString &frame)
 {
     m_terminalLine->setText(frame);
-    send();
+    return transmitFrames({m_terminalLine->text()});
 }
 
 QString Main::transmitDelay() const

@@ -42,7 +42,7 @@ public:
     void send();
 
     bool guardOpen() override;
-    void send(const QString &frame) override;
+    bool send(const QString &frame) override;
     void sendAll(const QStringList &frames) override;
     QString transmitDelay() const override;
     void setTransmitDelay(const QString &text) override;

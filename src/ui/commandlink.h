@@ -35,8 +35,9 @@ public:
 
     // True when the port is open; otherwise shows "Comm Port Not Open" and returns false.
     virtual bool guardOpen() = 0;
-    // Puts the frame into the terminal line and transmits it through `send`.
-    virtual void send(const QString &frame) = 0;
+    // Puts the frame into the terminal line and transmits it through `send`; true when all of
+    // it went out.
+    virtual bool send(const QString &frame) = 0;
     // A run of frames as one transmission, each through the terminal line and `send` in
     // turn, with one progress window and one Stop for the whole run; it ends early at the
     // first frame that fails or is stopped.

@@ -15,7 +15,11 @@ public:
         ++guards;
         return open;
     }
-    void send(const QString &frame) override { frames.append(frame); }
+    bool send(const QString &frame) override
+    {
+        frames.append(frame);
+        return true;
+    }
     QString transmitDelay() const override { return delay; }
     void setTransmitDelay(const QString &text) override { delay = text; }
     QString receivedText() const override { return received; }

@@ -50,7 +50,10 @@ void DisplayCapture::capture()
     m_quiet.start();
     m_waiting.start();
     m_limits.start();
-    m_link.send(QString::fromStdString(frame.frame));
+    // A read that did not go out whole (stopped, or the line stopped taking it) has had its
+    // message: no answer is awaited.
+    if (!m_link.send(QString::fromStdString(frame.frame)))
+        finish();
 }
 
 void DisplayCapture::take(const QByteArray &bytes)
