@@ -1,6 +1,7 @@
 #include "app/frameentries.h"
 
 #include "app/framerecorder.h"
+#include "ui/chosenfile.h"
 #include "ui/messages.h"
 #include "ui/receivetools.h"
 
@@ -23,13 +24,17 @@ const QString filter = QStringLiteral("Frame files (*.txt);;All files (*)");
 const QString notRecorded = QStringLiteral("The frames could not be recorded to %1: %2");
 const QString recordingStopped
         = QStringLiteral("The recording has stopped: %1 could not be written: %2");
-const QString notRead = QStringLiteral("%1 could not be read: %2");
-const QString notAFile = QStringLiteral("frames come from a file, not from a device or a folder");
+// %1: the file, %2: its size in MiB.
+const QString tooLarge
+        = QStringLiteral("%1 holds more than %2 MiB of frames; split it to play it.");
 // %1: the file, %2: the line that cannot be read and why.
 const QString notPlayed = QStringLiteral("%1 was not played: %2");
 // %1: the file.
 const QString noFrames = QStringLiteral("%1 holds no frames.");
 } // namespace says
+
+// Hours of frames at any pacing; what is longer is no session a person recorded.
+constexpr qint64 largestFrameFile = qint64{64} << 20;
 
 QAction *entry(const QString &text, const char *name, QObject *parent)
 {
@@ -69,6 +74,12 @@ void FrameEntries::record(bool on)
         return;
     }
     const QString path = m_askRecord(m_window);
+    if (const QString refusal = path.isEmpty() ? QString() : ui::writeRefusal(path);
+        !refusal.isEmpty()) {
+        m_messages.show(refusal);
+        m_record->setChecked(false);
+        return;
+    }
     const QString reason = path.isEmpty() ? QString() : m_recorder.start(path);
     if (!reason.isEmpty())
         m_messages.show(says::notRecorded.arg(QFileInfo(path).fileName(), reason));
@@ -82,17 +93,16 @@ void FrameEntries::play()
     if (path.isEmpty())
         return;
     const QString name = QFileInfo(path).fileName();
-    // A device such as /dev/zero would never end.
-    if (!QFileInfo(path).isFile()) {
-        m_messages.show(says::notRead.arg(name, says::notAFile));
+    const ui::ChosenBytes contents = ui::readChosenFile(path, largestFrameFile);
+    if (!contents.ok()) {
+        m_messages.show(contents.refusal);
         return;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_messages.show(says::notRead.arg(name, file.errorString()));
+    if (contents.beyondLimit) {
+        m_messages.show(says::tooLarge.arg(name, QString::number(largestFrameFile >> 20)));
         return;
     }
-    const protocol::FrameFile frames = protocol::readFrameFile(file.readAll().toStdString());
+    const protocol::FrameFile frames = protocol::readFrameFile(contents.bytes.toStdString());
     if (!frames.refusal.empty())
         m_messages.show(says::notPlayed.arg(name, QString::fromStdString(frames.refusal)));
     else if (frames.frames.empty())

@@ -1,4 +1,4 @@
-#include "memory/chosenfile.h"
+#include "ui/chosenfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace memory {
+namespace ui {
 
 namespace {
 
@@ -41,26 +41,26 @@ bool openChosenFile(QFile &file, QString &refusal)
     // Looked at before it is opened, so that no device is opened at all; looked at again once
     // open, in case the name came to mean something else meanwhile.
     if (::stat(name.constData(), &info) != 0) {
-        refusal = tooltext::fileNotRead.arg(shortName, systemError());
+        refusal = filetext::fileNotRead.arg(shortName, systemError());
         return false;
     }
     if (!S_ISREG(info.st_mode)) {
-        refusal = tooltext::notAFile.arg(path, kindOf(info.st_mode));
+        refusal = filetext::notAFile.arg(path, kindOf(info.st_mode));
         return false;
     }
     // Not blocking: a pipe put in the file's place opens at once, and is refused below.
     const int handle = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (handle < 0) {
-        refusal = tooltext::fileNotRead.arg(shortName, systemError());
+        refusal = filetext::fileNotRead.arg(shortName, systemError());
         return false;
     }
     if (::fstat(handle, &info) != 0 || !S_ISREG(info.st_mode)) {
-        refusal = tooltext::notAFile.arg(path, kindOf(info.st_mode));
+        refusal = filetext::notAFile.arg(path, kindOf(info.st_mode));
         ::close(handle);
         return false;
     }
     if (!file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        refusal = tooltext::fileNotRead.arg(shortName, file.errorString());
+        refusal = filetext::fileNotRead.arg(shortName, file.errorString());
         ::close(handle);
         return false;
     }
@@ -77,7 +77,7 @@ ChosenBytes readChosenFile(const QString &path, qint64 limit)
     // none), so what is read decides.
     chosen.bytes = file.read(limit + 1);
     if (file.error() != QFileDevice::NoError) {
-        chosen.refusal = tooltext::fileNotRead.arg(QFileInfo(path).fileName(), file.errorString());
+        chosen.refusal = filetext::fileNotRead.arg(QFileInfo(path).fileName(), file.errorString());
         chosen.bytes.clear();
         return chosen;
     }
@@ -88,4 +88,14 @@ ChosenBytes readChosenFile(const QString &path, qint64 limit)
     return chosen;
 }
 
-} // namespace memory
+QString writeRefusal(const QString &path)
+{
+    struct stat info
+    {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0
+        || !(S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode)))
+        return {};
+    return filetext::notAFileToWrite.arg(path, kindOf(info.st_mode));
+}
+
+} // namespace ui

@@ -5,15 +5,18 @@
 
 class QFile;
 
-namespace memory {
+namespace ui {
 
-namespace tooltext {
+namespace filetext {
 // %1: the file, %2: the reason.
 inline const QString fileNotRead = QStringLiteral("%1 could not be read: %2");
 // %1: the path, %2: what it is ("a pipe", "a device", "a folder").
 inline const QString notAFile
         = QStringLiteral("%1 is %2, not a file, so it was not read. Nothing was changed.");
-} // namespace tooltext
+// %1: the path, %2: what it is ("a pipe", "a device", "a folder").
+inline const QString notAFileToWrite
+        = QStringLiteral("%1 is %2, not a file, so nothing was written to it.");
+} // namespace filetext
 
 // A file a person chose in a file tool. Only a regular file is opened (a link to one is
 // followed): a pipe would block the window until something writes to it, and a device such as
@@ -34,4 +37,8 @@ struct ChosenBytes
 
 ChosenBytes readChosenFile(const QString &path, qint64 limit);
 
-} // namespace memory
+// Why a file a person chose to write to cannot be: a pipe would hold the window until
+// something reads it. Empty when it can be written (a device such as a terminal can).
+QString writeRefusal(const QString &path);
+
+} // namespace ui

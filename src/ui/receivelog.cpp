@@ -1,5 +1,6 @@
 #include "ui/receivelog.h"
 
+#include "ui/chosenfile.h"
 #include "ui/messages.h"
 #include "ui/receivetexts.h"
 
@@ -15,6 +16,10 @@ ReceiveLog::ReceiveLog(Messages &messages, QObject *parent)
 bool ReceiveLog::start(const QString &path)
 {
     stop();
+    if (const QString refusal = writeRefusal(path); !refusal.isEmpty()) {
+        m_messages.show(refusal);
+        return false;
+    }
     m_file.setFileName(path);
     // Unbuffered: every write is a write to the operating system, nothing waits in the program.
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {

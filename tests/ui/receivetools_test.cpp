@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -63,6 +64,20 @@ TEST(ReceiveLog, AFailedWriteStopsTheLogWithOneMessage)
     ASSERT_EQ(messages.texts.size(), 1);
     EXPECT_TRUE(messages.texts.front().startsWith(QLatin1String("Logging stopped")))
             << messages.texts.front().toStdString();
+}
+
+// Opening a pipe to write waits for a reader: the window would hang until one came.
+TEST(ReceiveLog, APipeIsRefusedBeforeItIsOpened)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    testing_support::RecordingMessages messages;
+    ui::ReceiveLog log(messages);
+    EXPECT_FALSE(log.start(fifo));
+    EXPECT_FALSE(log.isOn());
+    EXPECT_EQ(messages.texts,
+              QStringList{fifo + " is a pipe, not a file, so nothing was written to it."});
 }
 
 TEST(HexWindow, RowsFollowTheBytesAndKeepTheLastWholeRows)

@@ -1,10 +1,10 @@
 #include "memory/display/pictureloader.h"
 
-#include "memory/chosenfile.h"
 #include "memory/display/displayimages.h"
 #include "memory/display/displaytexts.h"
 #include "memory/display/picturedialog.h"
 #include "protocol/hexbytes.h"
+#include "ui/chosenfile.h"
 #include "ui/messages.h"
 
 #include <QFile>
@@ -51,7 +51,7 @@ ReadPicture readPicture(const QString &path)
 {
     QFile file(path);
     QString refusal;
-    if (!openChosenFile(file, refusal))
+    if (!ui::openChosenFile(file, refusal))
         return {{}, refusal};
     QImageReader reader(&file);
     reader.setAutoTransform(true); // a photo turned as the camera was held
@@ -67,7 +67,9 @@ ReadPicture readPicture(const QString &path)
     const QString name = QFileInfo(path).fileName();
     // A format that cannot scale while it decodes needs all of it in memory first.
     if (tooLarge)
-        return {{}, tooltext::pictureTooLarge.arg(name).arg(size.width()).arg(size.height())};
+        return {{},
+                tooltext::pictureTooLarge.arg(name, QString::number(size.width()),
+                                              QString::number(size.height()))};
     return {{}, tooltext::pictureUnreadable.arg(name)};
 }
 

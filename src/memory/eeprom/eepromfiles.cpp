@@ -126,9 +126,9 @@ bool EepromOpener::fits(const QString &path, protocol::Eeprom memory, std::uint6
     return overflow.isEmpty();
 }
 
-std::optional<ChosenBytes> EepromOpener::read(const QString &path, qint64 limit)
+std::optional<ui::ChosenBytes> EepromOpener::read(const QString &path, qint64 limit)
 {
-    ChosenBytes chosen = readChosenFile(path, limit);
+    ui::ChosenBytes chosen = ui::readChosenFile(path, limit);
     if (chosen.ok())
         return chosen;
     m_messages.show(chosen.refusal);
@@ -141,7 +141,8 @@ std::optional<protocol::MemoryImage> EepromOpener::readHex(const QString &path)
     if (!contents)
         return std::nullopt;
     if (contents->beyondLimit) {
-        m_messages.show(tooltext::hexFileTooLarge.arg(fileName(path)).arg(largestHexFile >> 20));
+        m_messages.show(tooltext::hexFileTooLarge.arg(fileName(path),
+                                                      QString::number(largestHexFile >> 20)));
         return std::nullopt;
     }
     protocol::HexReading reading = protocol::readIntelHex(

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "memory/chosenfile.h"
 #include "protocol/intelhex.h"
 #include "protocol/memoryframes.h"
+#include "ui/chosenfile.h"
 #include "ui/fileasker.h"
 
 #include <QObject>
@@ -75,7 +75,7 @@ private:
     // Each shows why when it says no.
     bool fits(const QString &path, protocol::Eeprom memory, std::uint64_t start,
               std::uint64_t count);
-    std::optional<ChosenBytes> read(const QString &path, qint64 limit);
+    std::optional<ui::ChosenBytes> read(const QString &path, qint64 limit);
     std::optional<protocol::MemoryImage> readHex(const QString &path);
     std::optional<protocol::MemoryImage> readBinary(const QString &path, protocol::Eeprom memory);
 
