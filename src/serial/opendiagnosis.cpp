@@ -43,6 +43,14 @@ QString programName(qint64 pid, const QByteArray &lockText)
     return lines.size() > 1 ? QString::fromLocal8Bit(lines[1].trimmed()) : QString();
 }
 
+// The kernel's name of a device, which a udev rule matches: a link such as one in
+// /dev/serial/by-id/ is followed to it.
+QString kernelName(const QString &device)
+{
+    const QString real = QFileInfo(device).canonicalFilePath();
+    return QFileInfo(real.isEmpty() ? device : real).fileName();
+}
+
 // Joining a group only helps when that group may use the device, and nobody should join root's.
 QString permissionFix(const QString &device, const DeviceFacts &facts)
 {
@@ -56,7 +64,7 @@ QString permissionFix(const QString &device, const DeviceFacts &facts)
                           "KERNEL==\"%1\", GROUP=\"dialout\", MODE=\"0660\"; then add your "
                           "user to dialout, log in again and plug the adapter in again. Or run "
                           "Sketra as a user who may read and write %2.")
-            .arg(QFileInfo(device).fileName(), device);
+            .arg(kernelName(device), device);
 }
 
 } // namespace

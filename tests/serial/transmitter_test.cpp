@@ -86,11 +86,11 @@ TEST_F(TransmitterTest, StopsAtTheFirstRefusedWriteKeepingWhatWentBefore)
     EXPECT_EQ(port.wire(), "]c]");
 }
 
-TEST_F(TransmitterTest, AStalledDrainFailsBeforeTheCharacterAfterIt)
+TEST_F(TransmitterTest, AFailedDrainEndsItBeforeTheCharacterAfterIt)
 {
-    port.drainResult = serial::PortResult::failure("The port stopped sending.");
+    port.drainResult = serial::PortResult::failure("Input/output error");
     const auto result = send("ab]c");
-    EXPECT_EQ(result.failure.reason, "The port stopped sending.");
+    EXPECT_EQ(result.failure.reason, "Input/output error");
     EXPECT_EQ(port.wire(), "ab");
 }
 
