@@ -2,9 +2,9 @@
 
 #include "app/boardcheck.h"
 #include "app/checkreport.h"
+#include "app/framesender.h"
 #include "app/options.h"
 #include "app/pacingsearch.h"
-#include "app/scriptrunner.h"
 #include "app/transmitrun.h"
 #include "protocol/defaults.h"
 #include "protocol/replies.h"

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/framesender.h"
 #include "protocol/defaults.h"
 #include "protocol/framefile.h"
-#include "serial/boardconnection.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -52,50 +52,6 @@ private:
 // A frame or a board's line made fit for a terminal: control bytes escaped, and cut with its
 // length said when it is long.
 std::string printable(std::string_view text, std::size_t longest);
-
-// One frame at a time through the board connection: transmitted at a pacing, then the board's
-// answer awaited. `--send` and the board check both talk to the board this way.
-class FrameSender
-{
-public:
-    enum class Answer { Ready, Refused, Quiet, Endless, Lost };
-    struct Sent
-    {
-        serial::BoardConnection::Outcome outcome; // the answer counts only when it was Sent
-        Answer answer = Answer::Lost;
-        // Before "Ready:" (a read's hex text, line ends and all), or the error line.
-        std::string reply;
-    };
-
-    // `heard` is told every byte the board sends, as it arrives.
-    explicit FrameSender(serial::BoardConnection &connection,
-                         std::function<void(const QByteArray &)> heard = {});
-    ~FrameSender();
-    FrameSender(const FrameSender &) = delete;
-    FrameSender &operator=(const FrameSender &) = delete;
-
-    serial::BoardConnection &connection() { return m_connection; }
-    // Opens the port; why it could not, as every mode without a window says it.
-    std::string open();
-    // Why a frame did not go out whole, as every mode without a window says it.
-    std::string failure(const serial::BoardConnection::Outcome &outcome) const;
-    // `quiet`: the longest the board may stay quiet without answering.
-    Sent send(const std::string &frame, const serial::Pacing &pacing,
-              std::chrono::milliseconds quiet);
-    // Takes what the board still sends and drops it, until it has been quiet for `quiet`.
-    void settle(std::chrono::milliseconds quiet);
-    // Why the device went away; empty while it is there.
-    const std::string &lostReason() const { return m_lostReason; }
-
-private:
-    Answer awaitAnswer(std::chrono::milliseconds quiet, std::string *reply);
-
-    serial::BoardConnection &m_connection;
-    std::function<void(const QByteArray &)> m_heard;
-    std::string m_received; // what the board sent that no frame's answer has taken yet
-    std::string m_lostReason;
-    QMetaObject::Connection m_listening[2];
-};
 
 // Sends a script's frames through the board connection, one after the other, each once the
 // board has answered the one before.
