@@ -6,7 +6,6 @@ namespace app {
 
 FrameRecorder::FrameRecorder(serial::BoardConnection &connection, QObject *parent)
     : QObject(parent)
-    , m_connection(connection)
 {
     connect(&connection, &serial::BoardConnection::transmitting, this, &FrameRecorder::recordSent);
     connect(&connection, &serial::BoardConnection::typed, this, &FrameRecorder::recordTyped);
@@ -33,8 +32,7 @@ void FrameRecorder::stop()
 
 void FrameRecorder::recordSent(const QString &frame, const serial::Pacing &pacing)
 {
-    // A frame starts out only on an open line; on a closed one nothing goes.
-    if (!isRecording() || !m_connection.isOpen())
+    if (!isRecording())
         return;
     // What was typed before it went out before it.
     append(m_writer.typed(std::exchange(m_typed, {}).toStdString()));

@@ -38,8 +38,6 @@ private:
     void recordTyped(const QByteArray &bytes);
     void append(const std::string &lines);
 
-    serial::BoardConnection &m_connection;
-
     QFile m_file;
     protocol::FrameFileWriter m_writer;
     QByteArray m_typed; // typed since the last Enter

@@ -88,7 +88,7 @@ Main::Main(serial::BoardConnection &connection, ui::Messages &messages, QWidget 
     // The tools that wait on the board give up first, so the loss is the one message shown.
     connect(&m_connection, &serial::BoardConnection::lost, &m_feed, &ui::BoardFeed::lost);
     connect(&m_connection, &serial::BoardConnection::lost, this, &Main::portLost);
-    connect(&m_connection, &serial::BoardConnection::transmitting, this,
+    connect(&m_connection, &serial::BoardConnection::frameTaken, this,
             [this](const QString &frame) {
                 // A page's frame goes through the terminal line, as `send` takes it from there.
                 if (m_terminalLine->text() != frame)

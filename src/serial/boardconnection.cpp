@@ -115,7 +115,7 @@ BoardConnection::Outcome BoardConnection::transmit(const Transmission &run, Tran
     Outcome outcome{End::Sent, 0, run.characters, {}};
     HoldingWatch watch(*this, view, run.characters);
     for (const auto &[frame, plan] : run.frames) {
-        emit transmitting(frame, run.pacing);
+        emit frameTaken(frame);
         if (plan.refusal == protocol::TransmitRefusal::NothingToSend) {
             outcome.end = End::NothingToSend;
             break;
@@ -130,6 +130,7 @@ BoardConnection::Outcome BoardConnection::transmit(const Transmission &run, Tran
         if (!m_port.isOpen())
             return {End::NotOpen, outcome.sent, outcome.total, {}};
         setState(State::Busy);
+        emit transmitting(frame, run.pacing);
         const TransmitResult sent = m_transmitter.transmit(plan.steps, &watch);
         outcome.sent += sent.sent;
         if (noticeLoss())

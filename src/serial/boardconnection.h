@@ -97,7 +97,9 @@ signals:
     void stateChanged(serial::BoardConnection::State state);
     // The device went away (unplugged, hung up); the connection has closed.
     void lost(const QString &reason);
-    // A frame starts going out through `send`, at this pacing.
+    // `send` takes up the next frame of a run, before it knows whether the frame can go out.
+    void frameTaken(const QString &frame);
+    // A frame goes out on the line, at this pacing.
     void transmitting(const QString &frame, const serial::Pacing &pacing);
     // Keystrokes of the terminal line handed to the port.
     void typed(const QByteArray &bytes);
