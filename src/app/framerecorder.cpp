@@ -7,7 +7,7 @@ namespace app {
 FrameRecorder::FrameRecorder(serial::BoardConnection &connection, QObject *parent)
     : QObject(parent)
 {
-    connect(&connection, &serial::BoardConnection::transmitting, this, &FrameRecorder::recordSent);
+    connect(&connection, &serial::BoardConnection::frameSent, this, &FrameRecorder::recordSent);
     connect(&connection, &serial::BoardConnection::typed, this, &FrameRecorder::recordTyped);
 }
 

@@ -8,7 +8,7 @@
 
 namespace app {
 
-// "Record Frames...": while it records, every frame `send` transmits, and every line typed
+// "Record Frames...": while it records, every frame `send` transmits whole, and every line typed
 // into the terminal line, is appended to a frame file that `sketra --send` and "Play Frames..."
 // read back, with the pacing it went out at written as comments where it changes. Each frame
 // reaches the file at once, so a recording cut short keeps what was sent up to then.
@@ -32,7 +32,7 @@ signals:
     void failed(const QString &reason);
 
 private:
-    // A frame as `send` takes it from the terminal line, at the pacing it reads.
+    // A frame that went out whole, at the pacing it went out at.
     void recordSent(const QString &frame, const serial::Pacing &pacing);
     // What the terminal line sent as it was typed: a line for each Enter.
     void recordTyped(const QByteArray &bytes);

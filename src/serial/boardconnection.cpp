@@ -8,6 +8,18 @@
 
 namespace serial {
 
+namespace {
+
+std::size_t charactersOf(const protocol::TransmitPlan &plan)
+{
+    std::size_t characters = 0;
+    for (const auto &step : plan.steps)
+        characters += protocol::utf8Characters(step.bytes).size();
+    return characters;
+}
+
+} // namespace
+
 // What the transmitter's spare time is spent on: the board's replies taken into keeping, so
 // none is lost and its side of the line never fills, and then the view's own breath.
 class BoardConnection::HoldingWatch final : public TransmitWatch
@@ -98,11 +110,11 @@ BoardConnection::Transmission BoardConnection::plan(const QStringList &frames,
     for (const QString &frame : frames) {
         auto planned = protocol::planTransmission(
                 frame.toStdString(), pacing.waitChar.toStdString(), pacing.delay.toStdString());
-        for (const auto &step : planned.steps) {
-            const auto characters = protocol::utf8Characters(step.bytes).size();
-            run.characters += characters;
-            ms += step.pauseMs + 1000.0 * static_cast<double>(characters) / rate;
-        }
+        const std::size_t characters = charactersOf(planned);
+        run.characters += characters;
+        ms += 1000.0 * static_cast<double>(characters) / rate;
+        for (const auto &step : planned.steps)
+            ms += step.pauseMs;
         run.frames.emplace_back(frame, std::move(planned));
     }
     run.duration = std::chrono::milliseconds(std::llround(ms));
@@ -130,12 +142,14 @@ BoardConnection::Outcome BoardConnection::transmit(const Transmission &run, Tran
         if (!m_port.isOpen())
             return {End::NotOpen, outcome.sent, outcome.total, {}};
         setState(State::Busy);
-        emit transmitting(frame, run.pacing);
         const TransmitResult sent = m_transmitter.transmit(plan.steps, &watch);
         outcome.sent += sent.sent;
         if (noticeLoss())
             return {End::Lost, outcome.sent, outcome.total, {}};
         setState(State::Open);
+        // A stop may come after the frame's last character: it went out whole all the same.
+        if (sent.sent == charactersOf(plan))
+            emit frameSent(frame, run.pacing);
         if (sent.end == TransmitResult::End::Stopped) {
             outcome.end = End::Stopped;
             break;

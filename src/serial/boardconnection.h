@@ -99,8 +99,8 @@ signals:
     void lost(const QString &reason);
     // `send` takes up the next frame of a run, before it knows whether the frame can go out.
     void frameTaken(const QString &frame);
-    // A frame goes out on the line, at this pacing.
-    void transmitting(const QString &frame, const serial::Pacing &pacing);
+    // A frame went out on the line whole, at this pacing; a frame cut short is not told.
+    void frameSent(const QString &frame, const serial::Pacing &pacing);
     // Keystrokes of the terminal line handed to the port.
     void typed(const QByteArray &bytes);
     void progressed(std::size_t sent, std::size_t total);

@@ -1,12 +1,15 @@
 // Long transmissions: progress, Stop, a window that stays alive but takes no other input,
 // and the board's replies kept for after.
+#include "app/framerecorder.h"
 #include "app/transmitrun.h"
 #include "mainfixture.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProgressBar>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -119,8 +122,11 @@ TEST_F(LongTransmissionTest, AShortTransmissionShowsNoProgressWindow)
     EXPECT_FALSE(shown);
 }
 
-TEST_F(LongTransmissionTest, ARunOfFramesHasOneProgressWindowAndOneStop)
+TEST_F(LongTransmissionTest, ARunOfFramesHasOneProgressWindowAndOneStopAndRecordsWholeFrames)
 {
+    QTemporaryDir dir;
+    app::FrameRecorder recorder(connection);
+    ASSERT_TRUE(recorder.start(dir.filePath("run.txt")).isEmpty());
     setText("xmitdelay", "20");
     QStringList frames;
     for (int i = 0; i < 30; ++i)
@@ -136,6 +142,12 @@ TEST_F(LongTransmissionTest, ARunOfFramesHasOneProgressWindowAndOneStop)
     EXPECT_FALSE(windows.contains(nullptr));
     EXPECT_EQ(port.wire(), QString("]d]4020").repeated(8).toStdString());
     EXPECT_EQ(messages.texts, QStringList{"Transmit stopped after 56 of 210 characters"});
+    recorder.stop();
+    QFile recorded(dir.filePath("run.txt"));
+    ASSERT_TRUE(recorded.open(QIODevice::ReadOnly));
+    // The ninth frame was cut short: the board never had it whole, so a replay must not send it.
+    EXPECT_EQ(recorded.readAll().toStdString(),
+              "# xmitdelay 20\n# waitchar ]\n" + QByteArray("]d]4020\n").repeated(8).toStdString());
 }
 
 TEST_F(LongTransmissionTest, RepliesThatArriveMeanwhileAreAllShownInOrderAfterwards)
