@@ -70,13 +70,11 @@ void EepromWritePage::reformat()
         return;
     }
     const auto start = protocol::wholeNumber(m_start->text().toStdString());
-    // More bytes than the EEPROM holds would be written round it again, for hours.
+    // The EEPROM may be chosen only later: "&Write" looks again.
     if (m_external->isChecked() || m_internal->isChecked()) {
-        const std::uint64_t first = start.value_or(0);
-        const QString overflow = eepromOverflow(
-                tr("The text"),
-                m_external->isChecked() ? protocol::Eeprom::External : protocol::Eeprom::Internal,
-                first, reformatted.end - first + 1);
+        const QString overflow = doesNotFit(m_external->isChecked() ? protocol::Eeprom::External
+                                                                    : protocol::Eeprom::Internal,
+                                            reformatted.end);
         if (!overflow.isEmpty()) {
             m_messages.show(overflow);
             return;
@@ -91,6 +89,13 @@ void EepromWritePage::reformat()
     setReady(true);
 }
 
+QString EepromWritePage::doesNotFit(protocol::Eeprom memory, std::uint64_t end) const
+{
+    // More bytes than the EEPROM holds would be written round it again, for hours.
+    const std::uint64_t first = protocol::wholeNumber(m_start->text().toStdString()).value_or(0);
+    return eepromOverflow(tr("The text"), memory, first, end - first + 1);
+}
+
 void EepromWritePage::write()
 {
     const auto memory = chosenEeprom(m_external, m_internal, m_messages);
@@ -99,6 +104,10 @@ void EepromWritePage::write()
     const QString byteList = memoText(m_bytes);
     if (byteList.isEmpty()) {
         m_messages.show(QString::fromUtf8(protocol::nothingToWrite));
+        return;
+    }
+    if (const QString overflow = doesNotFit(*memory, m_endAddress); !overflow.isEmpty()) {
+        m_messages.show(overflow);
         return;
     }
     bool sent = false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/memoryframes.h"
+
 #include <QObject>
 
 #include <cstdint>
@@ -35,6 +37,8 @@ private:
     void setReady(bool ready);
     void reformat();
     void write();
+    // Why the bytes from the start address to `end` do not fit `memory`; empty when they do.
+    QString doesNotFit(protocol::Eeprom memory, std::uint64_t end) const;
 
     ui::CommandLink &m_link;
     ui::Messages &m_messages;

@@ -77,7 +77,7 @@ TEST_F(WriteEeprom, AStaleReformatIsNeverWritten)
 }
 
 // A megabyte pasted would be written round the EEPROM again and again, for hours.
-TEST_F(WriteEeprom, ReformatRefusesMoreBytesThanTheEepromHolds)
+TEST_F(WriteEeprom, ReformatAndWriteRefuseMoreBytesThanTheEepromHolds)
 {
     find<QRadioButton>("optweep2")->setChecked(true);
     fillIn("txtewaddr", "7");
@@ -91,6 +91,19 @@ TEST_F(WriteEeprom, ReformatRefusesMoreBytesThanTheEepromHolds)
     fillIn("txtewaddr", "6");
     click("cmdechk");
     EXPECT_TRUE(enabled("cmdewrite"));
+
+    // Reformatted for the external EEPROM, then the internal one chosen: Write looks again.
+    find<QRadioButton>("optWeep1")->setChecked(true);
+    fillIn("txtewaddr", "7");
+    paste(QString("ab").repeated(250), "cmdepaste");
+    click("cmdechk");
+    find<QRadioButton>("optweep2")->setChecked(true);
+    sent();
+    click("cmdewrite");
+    EXPECT_EQ(shown(), QStringList{"The text does not fit the Internal EEPROM: 250 bytes from "
+                                   "address 7 reach past its last address, 255. Nothing was "
+                                   "changed."});
+    EXPECT_TRUE(sent().isEmpty());
 }
 
 TEST_F(WriteEeprom, TypedLettersArriveInLowerCasePastedTextKeepsItsCase)
