@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 namespace testing_support {
 
 // Records the frames a page hands over; the port is open or closed as the test says.
@@ -18,6 +20,8 @@ public:
     bool send(const QString &frame) override
     {
         frames.append(frame);
+        if (whileSending)
+            whileSending();
         return true;
     }
     QString transmitDelay() const override { return delay; }
@@ -29,6 +33,7 @@ public:
     bool open = true;
     int guards = 0;
     QStringList frames;
+    std::function<void()> whileSending; // a transmission that takes its time
     QString delay = QStringLiteral("20");
     QString received;
     ui::BoardFeed board; // what the board "sends" to the tools that follow it

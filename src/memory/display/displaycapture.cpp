@@ -47,13 +47,17 @@ void DisplayCapture::capture()
     m_answer.clear();
     m_waitingForAnswer = true;
     m_button->setEnabled(false);
+    // A read that did not go out whole (stopped, or the line stopped taking it) has had its
+    // message: no answer is awaited.
+    if (!m_link.send(QString::fromStdString(frame.frame))) {
+        finish();
+        return;
+    }
+    // The board's time to answer counts from the end of the read: at a long transmit delay
+    // its pauses alone outlast the quiet allowed.
     m_quiet.start();
     m_waiting.start();
     m_limits.start();
-    // A read that did not go out whole (stopped, or the line stopped taking it) has had its
-    // message: no answer is awaited.
-    if (!m_link.send(QString::fromStdString(frame.frame)))
-        finish();
 }
 
 void DisplayCapture::take(const QByteArray &bytes)

@@ -61,9 +61,14 @@ TEST_F(DisplayToolRefusals, ACaptureWithoutAWholeAnswerEndsInAMessage)
     EXPECT_TRUE(sent().isEmpty());
 }
 
-// The answer may come in pieces, after the bare "Ready:" of frames sent before it.
+// The answer may come in pieces, after the bare "Ready:" of frames sent before it, and the
+// board's time to answer counts from the end of a read that took long to go out.
 TEST_F(DisplayToolRefusals, ACaptureTakesTheAnswerAsItArrives)
 {
+    tabs.findChild<memory::DisplayCapture *>()->setQuietLimit(std::chrono::milliseconds(100));
+    link.whileSending = [] {
+        QTest::qWait(300);
+    };
     click("cmdlcdcapture");
     emit link.board.received("Ready:\r");
     emit link.board.received(QString("01").repeated(1000).toLatin1());
