@@ -77,7 +77,7 @@ ScriptSource::Next ScriptSource::next(ScriptFrame &frame)
             ++m_line;
             const std::string_view line = protocol::trimmedLine(
                     std::string_view(m_buffer).substr(0, std::min(end, m_buffer.size())));
-            if (line.size() > longestLine) {
+            if (line.size() > protocol::longestFrameLine) {
                 frame = {m_line, {}};
                 return Next::TooLong;
             }
@@ -96,7 +96,7 @@ ScriptSource::Next ScriptSource::next(ScriptFrame &frame)
         if (m_ended)
             return Next::End;
         // A line can be no longer than a frame: past that, it is not read further.
-        if (m_buffer.size() > longestLine + 2) {
+        if (m_buffer.size() > protocol::longestFrameLine + 2) {
             frame = {++m_line, {}};
             return Next::TooLong;
         }
@@ -142,9 +142,7 @@ int ScriptRunner::run(const FrameSupply &next, const Pacing &pacing)
         case ScriptSource::Next::End:
             return stop(0, {});
         case ScriptSource::Next::TooLong:
-            return stop(1, "line " + std::to_string(frame.line)
-                                   + " is longer than any frame the board takes ("
-                                   + std::to_string(ScriptSource::longestLine) + " characters)");
+            return stop(1, protocol::lineTooLong(frame.line));
         case ScriptSource::Next::Failed:
             return stop(2, std::string("the frames could not be read: ") + std::strerror(errno));
         case ScriptSource::Next::Refused:

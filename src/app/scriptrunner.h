@@ -27,9 +27,6 @@ using ScriptFrame = protocol::FileFrame;
 class ScriptSource
 {
 public:
-    // No frame the board takes comes near this; a longer line is no frame.
-    static constexpr std::size_t longestLine = std::size_t{1} << 20;
-
     // Refused: a pacing comment that cannot be read; `frame` holds its line and why.
     enum class Next { Frame, End, TooLong, Failed, Refused };
     // Reads up to `size` bytes into `buffer`, as read(2) does: 0 at the end, -1 on a failure.

@@ -14,6 +14,12 @@ constexpr std::string_view waitWord = "waitchar";
 
 } // namespace
 
+std::string lineTooLong(int number)
+{
+    return "line " + std::to_string(number) + " is longer than any frame the board takes ("
+           + std::to_string(longestFrameLine) + " characters)";
+}
+
 FrameFileReader::Line FrameFileReader::read(int number, std::string_view line, FileFrame &frame)
 {
     if (!line.starts_with('#')) {
@@ -46,6 +52,10 @@ FrameFile readFrameFile(std::string_view text)
     FrameFile file;
     FrameFileReader reader;
     for (const NumberedLine &line : nonBlankLines(text)) {
+        if (line.text.size() > longestFrameLine) {
+            file.refusal = lineTooLong(static_cast<int>(line.number));
+            return file;
+        }
         FileFrame frame;
         switch (reader.read(static_cast<int>(line.number), line.text, frame)) {
         case FrameFileReader::Line::Frame:

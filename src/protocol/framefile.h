@@ -25,6 +25,11 @@ struct FileFrame
     bool operator==(const FileFrame &) const = default;
 };
 
+// No frame the board takes comes near this; a longer line is no frame.
+inline constexpr std::size_t longestFrameLine = std::size_t{1} << 20;
+// Why line `number` of a frame file, longer than `longestFrameLine`, is not read.
+std::string lineTooLong(int number);
+
 // Reads a frame file a line at a time, as its lines arrive.
 class FrameFileReader
 {
@@ -45,7 +50,8 @@ private:
 struct FrameFile
 {
     std::vector<FileFrame> frames;
-    std::string refusal; // the first pacing comment that cannot be read, named by its line
+    // The first line that is too long or a pacing comment that cannot be read, named by its line.
+    std::string refusal;
 };
 
 // A whole frame file; nothing of it after a refused line.

@@ -23,12 +23,14 @@ TEST(ReadFrameFile, FramesAreTheNonBlankLinesBelowThePacingTheirCommentsSet)
     EXPECT_TRUE(protocol::readFrameFile("\n \r\n# only a remark\n").frames.empty());
 }
 
-TEST(ReadFrameFile, APacingCommentThatCannotBeReadIsRefusedByItsLine)
+TEST(ReadFrameFile, ALineThatCannotBeReadIsRefusedByItsLine)
 {
     const struct
     {
-        const char *text, *refusal;
+        std::string text, refusal;
     } rows[] = {
+            {"]k\n]" + std::string(protocol::longestFrameLine, 'a'),
+             "line 2 is longer than any frame the board takes (1048576 characters)"},
             {"]k\n# xmitdelay 2O\n]k",
              "line 2 (# xmitdelay 2O) wants a whole number of milliseconds"},
             {"# xmitdelay\n", "line 1 (# xmitdelay) wants a whole number of milliseconds"},
@@ -38,7 +40,7 @@ TEST(ReadFrameFile, APacingCommentThatCannotBeReadIsRefusedByItsLine)
                               "pauses"},
     };
     for (const auto &row : rows)
-        EXPECT_EQ(protocol::readFrameFile(row.text).refusal, row.refusal) << row.text;
+        EXPECT_EQ(protocol::readFrameFile(row.text).refusal, row.refusal) << row.refusal;
 }
 
 TEST(FrameFileWriter, WhatItWritesReadsBackAsTheFramesSentAtTheirPacing)
