@@ -1,5 +1,6 @@
 #include "ui/receivetools.h"
 
+#include "ui/chosenfile.h"
 #include "ui/hexwindow.h"
 #include "ui/messages.h"
 #include "ui/receivelog.h"
@@ -7,9 +8,7 @@
 #include "ui/receivewindow.h"
 
 #include <QAction>
-#include <QDir>
 #include <QMenu>
-#include <QSaveFile>
 
 namespace ui {
 
@@ -70,11 +69,9 @@ void ReceiveTools::saveText()
     if (path.isEmpty())
         return;
     // One character per byte received: Latin-1 gives the bytes back as they came.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(m_window->text().toLatin1()) < 0
-        || !file.commit())
-        m_messages.show(
-                receivetext::textNotSaved.arg(QDir::toNativeSeparators(path), file.errorString()));
+    if (const QString refusal = writeChosenFile(path, m_window->text().toLatin1());
+        !refusal.isEmpty())
+        m_messages.show(refusal);
 }
 
 void ReceiveTools::switchLog(bool on)
