@@ -68,7 +68,9 @@ void ReceiveTools::saveText()
     const QString path = m_askTextPath(m_window);
     if (path.isEmpty())
         return;
-    // One character per byte received: Latin-1 gives the bytes back as they came.
+    // One character per byte received, so Latin-1 turns the text back into bytes. They are
+    // the text as the window shows it, line ends changed and anything typed into it included;
+    // the log holds the bytes as they came.
     if (const QString refusal = writeChosenFile(path, m_window->text().toLatin1());
         !refusal.isEmpty())
         m_messages.show(refusal);
