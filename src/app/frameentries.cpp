@@ -20,8 +20,6 @@ const QString play = QStringLiteral("Play Frames...");
 const QString recordTitle = QStringLiteral("Record frames");
 const QString playTitle = QStringLiteral("Play frames");
 const QString filter = QStringLiteral("Frame files (*.txt);;All files (*)");
-// %1: the file, %2: the reason.
-const QString notRecorded = QStringLiteral("The frames could not be recorded to %1: %2");
 const QString recordingStopped
         = QStringLiteral("The recording has stopped: %1 could not be written: %2");
 // %1: the file, %2: its size in MiB.
@@ -74,15 +72,9 @@ void FrameEntries::record(bool on)
         return;
     }
     const QString path = m_askRecord(m_window);
-    if (const QString refusal = path.isEmpty() ? QString() : ui::writeRefusal(path);
-        !refusal.isEmpty()) {
+    if (const QString refusal = path.isEmpty() ? QString() : m_recorder.start(path);
+        !refusal.isEmpty())
         m_messages.show(refusal);
-        m_record->setChecked(false);
-        return;
-    }
-    const QString reason = path.isEmpty() ? QString() : m_recorder.start(path);
-    if (!reason.isEmpty())
-        m_messages.show(says::notRecorded.arg(QFileInfo(path).fileName(), reason));
     m_recordPath = path;
     m_record->setChecked(m_recorder.isRecording());
 }

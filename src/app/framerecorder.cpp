@@ -1,5 +1,7 @@
 #include "app/framerecorder.h"
 
+#include "ui/chosenfile.h"
+
 #include <utility>
 
 namespace app {
@@ -15,8 +17,8 @@ QString FrameRecorder::start(const QString &path)
 {
     stop();
     m_file.setFileName(path);
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return m_file.errorString();
+    if (QString refusal; !ui::openChosenFile(m_file, refusal, QIODevice::WriteOnly))
+        return refusal;
     m_writer = {};
     m_typed.clear();
     return {};

@@ -21,7 +21,7 @@ public:
     // A recording still on when the program ends keeps the line typed last.
     ~FrameRecorder() override { stop(); }
 
-    // Records into `path` from now on, replacing what it held; the reason when it cannot.
+    // Records into `path` from now on, replacing what it held; when it cannot, why, naming it.
     QString start(const QString &path);
     // Ends the recording, with the typed text since the last Enter as its last line.
     void stop();

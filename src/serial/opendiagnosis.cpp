@@ -3,7 +3,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
+#include <fcntl.h>
 #include <grp.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -43,6 +45,27 @@ QString programName(qint64 pid, const QByteArray &lockText)
     return lines.size() > 1 ? QString::fromLocal8Bit(lines[1].trimmed()) : QString();
 }
 
+// The start of a lock file, empty when there is none. Only a regular file is read: anyone may
+// make a pipe by a lock file's name in /tmp, and a blocking open of it would wait for a writer.
+QByteArray lockText(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info
+    {};
+    if (::stat(name.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return {};
+    const int handle = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (handle < 0)
+        return {};
+    QByteArray text;
+    if (::fstat(handle, &info) == 0 && S_ISREG(info.st_mode)) {
+        text.resize(4096);
+        text.resize(std::max<qsizetype>(::read(handle, text.data(), text.size()), 0));
+    }
+    ::close(handle);
+    return text;
+}
+
 // The kernel's name of a device, which a udev rule matches: a link such as one in
 // /dev/serial/by-id/ is followed to it.
 QString kernelName(const QString &device)
@@ -77,18 +100,16 @@ QString lockHolder(const QString &device)
         name.remove(0, 5);
     name.replace(QLatin1Char('/'), QLatin1Char('_'));
     for (const QString &directory : lockDirectories) {
-        QFile lock(directory + QStringLiteral("/LCK..") + name);
-        if (!lock.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray text = lock.read(4096);
+        const QByteArray text = lockText(directory + QStringLiteral("/LCK..") + name);
         bool number = false;
         const qint64 pid = text.split('\n').value(0).trimmed().toLongLong(&number);
         // A lock left behind by a program that has ended holds nothing.
         if (!number || pid <= 0 || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH))
             continue;
         const QString program = programName(pid, text);
-        return program.isEmpty() ? QStringLiteral("process %1").arg(pid)
-                                 : QStringLiteral("%1 (process %2)").arg(program).arg(pid);
+        return program.isEmpty()
+                       ? QStringLiteral("process %1").arg(pid)
+                       : QStringLiteral("%1 (process %2)").arg(program, QString::number(pid));
     }
     return {};
 }

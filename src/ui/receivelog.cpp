@@ -16,15 +16,12 @@ ReceiveLog::ReceiveLog(Messages &messages, QObject *parent)
 bool ReceiveLog::start(const QString &path)
 {
     stop();
-    if (const QString refusal = writeRefusal(path); !refusal.isEmpty()) {
-        m_messages.show(refusal);
-        return false;
-    }
     m_file.setFileName(path);
+    QString refusal;
     // Unbuffered: every write is a write to the operating system, nothing waits in the program.
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-        m_messages.show(receivetext::logNotOpened.arg(QDir::toNativeSeparators(path),
-                                                      m_file.errorString()));
+    if (!openChosenFile(m_file, refusal,
+                        QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+        m_messages.show(refusal);
         return false;
     }
     emit switched(path);

@@ -15,8 +15,6 @@ inline const QString textFilter = QStringLiteral("Text files (*.txt);;All files 
 inline const QString logFilter = QStringLiteral("Log files (*.log);;All files (*)");
 
 // %1: the file, %2: the reason.
-inline const QString textNotSaved = QStringLiteral("%1 could not be written: %2");
-inline const QString logNotOpened = QStringLiteral("%1 could not be opened for logging: %2");
 inline const QString logStopped
         = QStringLiteral("Logging stopped: the bytes received could not be written to %1: %2");
 

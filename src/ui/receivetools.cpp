@@ -1,5 +1,6 @@
 #include "ui/receivetools.h"
 
+#include "ui/chosenfile.h"
 #include "ui/hexwindow.h"
 #include "ui/messages.h"
 #include "ui/receivelog.h"
@@ -7,9 +8,7 @@
 #include "ui/receivewindow.h"
 
 #include <QAction>
-#include <QDir>
 #include <QMenu>
-#include <QSaveFile>
 
 namespace ui {
 
@@ -69,12 +68,12 @@ void ReceiveTools::saveText()
     const QString path = m_askTextPath(m_window);
     if (path.isEmpty())
         return;
-    // One character per byte received: Latin-1 gives the bytes back as they came.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(m_window->text().toLatin1()) < 0
-        || !file.commit())
-        m_messages.show(
-                receivetext::textNotSaved.arg(QDir::toNativeSeparators(path), file.errorString()));
+    // One character per byte received, so Latin-1 turns the text back into bytes. They are
+    // the text as the window shows it, line ends changed and anything typed into it included;
+    // the log holds the bytes as they came.
+    if (const QString refusal = writeChosenFile(path, m_window->text().toLatin1());
+        !refusal.isEmpty())
+        m_messages.show(refusal);
 }
 
 void ReceiveTools::switchLog(bool on)

@@ -2,8 +2,10 @@
 
 #include "memory/display/displayimages.h"
 #include "memory/display/displaytexts.h"
+#include "ui/chosenfile.h"
 #include "ui/messages.h"
 
+#include <QBuffer>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
@@ -83,16 +85,21 @@ QImage CaptureWindow::image(int scale) const
     return displayImage(m_bitmap, scale, displayGlass);
 }
 
-bool CaptureWindow::saveImage(const QString &path) const
+QString CaptureWindow::saveImage(const QString &path) const
 {
-    return displayImage(m_bitmap, zoom(), 0).save(path, "PNG");
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly)
+        || !displayImage(m_bitmap, zoom(), 0).save(&buffer, "PNG"))
+        return tooltext::imageNotSaved.arg(path);
+    return ui::writeChosenFile(path, png);
 }
 
 void CaptureWindow::saveImageAs()
 {
     const QString path = m_askPath ? m_askPath(this) : QString();
-    if (!path.isEmpty() && !saveImage(path))
-        m_messages.show(tooltext::imageNotSaved.arg(path));
+    if (const QString refusal = path.isEmpty() ? QString() : saveImage(path); !refusal.isEmpty())
+        m_messages.show(refusal);
 }
 
 void CaptureWindow::redraw()

@@ -34,7 +34,8 @@ public:
 
     // The display with its panel, as the window shows it.
     QImage image(int scale) const;
-    bool saveImage(const QString &path) const;
+    // Why the PNG could not be written to `path`, naming it; empty when it was.
+    QString saveImage(const QString &path) const;
     void saveImageAs();
     void setPathAsker(ui::FileAsker asker) { m_askPath = std::move(asker); }
 

@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 
 namespace memory {
 
@@ -78,10 +77,8 @@ void EepromSaver::save()
     else
         contents = QByteArray(reinterpret_cast<const char *>(bytes->data()),
                               static_cast<qsizetype>(bytes->size()));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size()
-        || !file.commit())
-        m_messages.show(tooltext::fileNotWritten.arg(fileName(path), file.errorString()));
+    if (const QString refusal = ui::writeChosenFile(path, contents); !refusal.isEmpty())
+        m_messages.show(refusal);
 }
 
 EepromOpener::EepromOpener(const PageControls &page, ui::Messages &messages, QObject *parent)

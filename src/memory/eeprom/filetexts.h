@@ -11,8 +11,6 @@ inline const QString nothingToSave
 inline const QString readIncomplete
         = QStringLiteral("The box holds %1 bytes, the read asked for %2: click into it once the "
                          "board has answered, then save.");
-// %1: the file, %2: the reason.
-inline const QString fileNotWritten = QStringLiteral("%1 could not be written: %2");
 // %1: the file, %2: the largest size in MiB.
 inline const QString hexFileTooLarge
         = QStringLiteral("%1 holds more than %2 MiB, far more than an Intel HEX file of the "

@@ -7,6 +7,7 @@
 #include "memory/memoryfixture.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 
@@ -185,6 +186,19 @@ TEST_F(DisplayToolRefusals, TheFileToolsReadRegularFilesOnly)
             EXPECT_TRUE(text.startsWith(row.message)) << text.toStdString();
         EXPECT_EQ(memo("txtewrite") + memo("txtlcd"), "");
     }
+}
+
+// Opening a pipe to write to waits for a reader: "Save image..." would hang the window.
+TEST_F(DisplayToolRefusals, AnImageIsNotSavedToAPipe)
+{
+    const QString fifo = dir.filePath("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    memory::CaptureWindow capture(messages, nullptr);
+    capture.setPicture({2, 1, {1, 0}});
+    capture.setPathAsker([&](QWidget *) { return fifo; });
+    capture.saveImageAs();
+    EXPECT_EQ(shown(), QStringList{fifo + " is a pipe, not a file, so nothing was written to it."});
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
 }
 
 // Qt's image memory is made small here, so that a small picture stands for a phone photo.
