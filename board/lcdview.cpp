@@ -2,8 +2,10 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPainter>
+#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -82,7 +84,13 @@ QImage LcdView::image(int scale) const
 
 bool LcdView::saveImage(const QString &path) const
 {
-    return image(zoom()).save(path, "PNG");
+    // A regular file or a new one only: a pipe would hold the window until something reads
+    // it, and the saved file must not take the place of a device.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile())
+        return false;
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && image(zoom()).save(&file, "PNG") && file.commit();
 }
 
 void LcdView::saveImageAs()
