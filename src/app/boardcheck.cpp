@@ -203,12 +203,19 @@ void BoardCheck::readScratch(CheckResult &result)
 
 void BoardCheck::restoreScratch(CheckResult &result)
 {
+    // Written back even when the check was stopped: only a failed port prevents it.
+    const bool written = std::any_of(result.scratch.begin(), result.scratch.end(),
+                                     [](const auto &s) { return s.written; });
+    if (!written || m_portFailed)
+        return;
+    // A stop may have come while a frame's answer was on its way.
+    if (result.stopped)
+        m_exchange.settle(FrameExchange::settleQuiet);
     const auto ranges = board::scratchRanges();
     for (std::size_t i = 0; i < ranges.size(); ++i) {
         ScratchResult &scratch = result.scratch[i];
         if (!scratch.written)
             continue;
-        // Written back even when the check was stopped: only a failed port prevents it.
         if (exchange(ranges[i].writeFrame(*scratch.original), m_delayMs).state
             != FrameAnswer::State::Ready)
             continue;
@@ -241,10 +248,6 @@ std::chrono::milliseconds BoardCheck::estimate(const std::vector<std::string> &f
 std::optional<GroupResult> BoardCheck::runGroup(const board::CheckGroup &group, int delayMs,
                                                 bool scratchSafe)
 {
-    const auto interrupted = [](const FrameAnswer &answer) {
-        return answer.state == FrameAnswer::State::Failed
-               || answer.state == FrameAnswer::State::Stopped;
-    };
     GroupResult result;
     result.name = group.name;
     if (!scratchSafe) {
@@ -255,7 +258,7 @@ std::optional<GroupResult> BoardCheck::runGroup(const board::CheckGroup &group, 
     std::string firstFault;
     for (const std::string &frame : group.frames) {
         CheckedFrame checked{frame, send(frame, delayMs), readAnswer(reference.answer(frame))};
-        if (interrupted(checked.board))
+        if (checked.board.interrupted())
             return std::nullopt;
         result.frames.push_back(checked);
         if (checked.board.state != checked.expected.state)
@@ -267,7 +270,7 @@ std::optional<GroupResult> BoardCheck::runGroup(const board::CheckGroup &group, 
     if (group.capture) {
         const std::string frame(board::captureFrame);
         const FrameAnswer captured = send(frame, delayMs);
-        if (interrupted(captured))
+        if (captured.interrupted())
             return std::nullopt;
         result.expected = pictureOf(readAnswer(reference.answer(frame)));
         result.board = pictureOf(captured);

@@ -33,6 +33,8 @@ struct FrameAnswer
     std::string data; // a read's hex pairs
     std::string text; // the whole answer as it came, or why there is none
 
+    // No answer of the board's at all: the run ends.
+    bool interrupted() const { return state == State::Failed || state == State::Stopped; }
     bool operator==(const FrameAnswer &) const = default;
 };
 

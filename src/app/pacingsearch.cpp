@@ -44,13 +44,13 @@ bool PacingSearch::trial(int delayMs, PacingResult &result)
             return false;
         }
         const FrameAnswer answer = m_exchange.exchange(frame, delayMs);
-        if (answer.state == FrameAnswer::State::Ready)
-            m_exchange.settle(quietAfterAnswer(m_characterTime));
-        const FrameAnswer expected = readAnswer(reference.answer(frame));
-        if (answer.state == FrameAnswer::State::Failed) {
+        if (answer.interrupted()) {
             result.failure = answer.text;
             return false;
         }
+        if (answer.state == FrameAnswer::State::Ready)
+            m_exchange.settle(quietAfterAnswer(m_characterTime));
+        const FrameAnswer expected = readAnswer(reference.answer(frame));
         if (answer.state != FrameAnswer::State::Ready) {
             trial.keptUp = false;
             trial.why = printable(frame, 12) + " was answered with "

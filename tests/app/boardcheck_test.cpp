@@ -1,10 +1,13 @@
 // `sketra --check-board` and `--find-pacing` as a shell runs them, against the simulated board
-// behind its pseudo-terminal.
+// behind its pseudo-terminal; and how the check and its frame sender end a run cut short, on a
+// fake exchange and a fake port.
 #include "app/boardcheck.h"
+#include "app/framesender.h"
 #include "board/checksuite.h"
 #include "board/simulatedboard.h"
 #include "board/timing.h"
 #include "sketraprocess.h"
+#include "support/fakeport.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -102,6 +105,95 @@ TEST_F(CheckBoardTest, StoppedAfterWritingTheScratchBytesItWritesThemBack)
     EXPECT_FALSE(run.err.contains("could not restore")) << run.err.toStdString();
     EXPECT_EQ(runSketra({"--send", "-", "--port", portOf(*simulated)}, readThem).out,
               "12345678Ready:\n");
+}
+
+// The simulated board's firmware, answering each frame at once; the first frame `interrupts`
+// picks goes to the board but is answered with `interruption`, as a stalled line or a stop
+// would end it.
+struct ReferenceExchange final : app::FrameExchange
+{
+    board::ReferenceBoard board;
+    std::function<bool(const std::string &)> interrupts;
+    app::FrameAnswer interruption;
+    std::vector<std::string> log; // the frames and the settles, in order
+
+    app::FrameAnswer exchange(const std::string &frame, int) override
+    {
+        log.push_back(frame);
+        const app::FrameAnswer answer = app::readAnswer(board.answer(frame));
+        if (!interrupts || !interrupts(frame))
+            return answer;
+        interrupts = {};
+        return interruption;
+    }
+    void settle(std::chrono::milliseconds quiet) override
+    {
+        log.push_back("settle " + std::to_string(quiet.count()));
+    }
+};
+
+TEST(BoardCheck, EndedWhileItsPatternIsInTheScratchBytesItSettlesAndRestoresThem)
+{
+    using State = app::FrameAnswer::State;
+    const struct
+    {
+        app::FrameAnswer interruption;
+        int status;
+        std::string failure;
+    } rows[] = {
+            {{State::Stopped, {}, "stopped"}, 1, ""},
+    };
+    for (const auto &row : rows) {
+        ReferenceExchange exchange;
+        exchange.board.answer(CheckBoardTest::personsBytes);
+        bool stopRequested = false;
+        const std::string pattern = "]o]7ffc7fff]00";
+        exchange.interrupts = [&](const std::string &frame) {
+            if (!frame.starts_with(pattern))
+                return false;
+            stopRequested = row.interruption.state == State::Stopped;
+            return true;
+        };
+        exchange.interruption = row.interruption;
+        app::BoardCheck check(exchange, std::chrono::microseconds(521));
+        check.setStopRequested([&] { return stopRequested; });
+        const app::CheckResult result = check.run(0);
+        EXPECT_EQ(result.status(), row.status) << row.failure;
+        EXPECT_EQ(result.portFailure, row.failure);
+        EXPECT_EQ(app::unrestoredText(result), "") << row.failure;
+        const auto interrupted
+                = std::find_if(exchange.log.begin(), exchange.log.end(),
+                               [&](const auto &e) { return e.starts_with(pattern); });
+        ASSERT_LT(interrupted + 1, exchange.log.end());
+        EXPECT_EQ(interrupted[1], "settle 3500");
+        EXPECT_EQ(app::readAnswer(exchange.board.answer("]a]7ffc7fff")).data, "12345678");
+    }
+}
+
+// A device that never stops talking (a GPS on the wrong port) holds no wait for ever, and a
+// stop gives up the one it comes in.
+TEST(FrameSender, ALineThatNeverGoesQuietHoldsNoWaitForEver)
+{
+    using namespace std::chrono_literals;
+    testing_support::FakeClock clock;
+    testing_support::FakePort port{clock};
+    port.onRead = [&] {
+        port.incoming += "$GPGGA,123519,4807.038,N,01131.000,E\r\n";
+    };
+    serial::BoardConnection connection{port, clock};
+    app::FrameSender sender(connection);
+    ASSERT_EQ(sender.open(), "");
+    sender.settle(app::FrameExchange::settleQuiet);
+
+    bool stopRequested = false;
+    sender.setGiveUp([&] { return stopRequested; });
+    port.onWrite = [&] {
+        stopRequested = true;
+    };
+    EXPECT_EQ(sender.send("]k", {"]", "0"}, 5000ms).answer, app::FrameSender::Answer::Stopped);
+    const auto before = clock.elapsed();
+    sender.settle(app::FrameExchange::settleQuiet);
+    EXPECT_LT(clock.elapsed() - before, app::FrameExchange::settleQuiet);
 }
 
 // The timing model's answer: the smallest delay from the line's own character time up at which
