@@ -54,6 +54,7 @@ std::string answerText(const FrameAnswer &answer)
         return "\"" + printable(answer.text, quoted) + "\"";
     case FrameAnswer::State::Silent:
         return "nothing in time";
+    case FrameAnswer::State::Stalled:
     case FrameAnswer::State::Failed:
     case FrameAnswer::State::Stopped:
         return answer.text;
@@ -178,8 +179,10 @@ FrameAnswer BoardCheck::exchange(const std::string &frame, int delayMs)
     if (m_portFailed)
         return {FrameAnswer::State::Failed, {}, m_portFailure};
     FrameAnswer answer = m_exchange.exchange(frame, delayFor(frame, delayMs));
-    if (answer.state == FrameAnswer::State::Failed) {
-        m_portFailed = true;
+    // A stalled line ends the check as a failed port does, but the port is still open: the
+    // scratch bytes may still get back.
+    if (answer.state == FrameAnswer::State::Failed || answer.state == FrameAnswer::State::Stalled) {
+        m_portFailed = answer.state == FrameAnswer::State::Failed;
         m_portFailure = answer.text;
     }
     if (answer.state == FrameAnswer::State::Ready)
@@ -203,13 +206,14 @@ void BoardCheck::readScratch(CheckResult &result)
 
 void BoardCheck::restoreScratch(CheckResult &result)
 {
-    // Written back even when the check was stopped: only a failed port prevents it.
+    // Written back even when the check was stopped or the line stalled: only a failed port
+    // prevents it.
     const bool written = std::any_of(result.scratch.begin(), result.scratch.end(),
                                      [](const auto &s) { return s.written; });
     if (!written || m_portFailed)
         return;
-    // A stop may have come while a frame's answer was on its way.
-    if (result.stopped)
+    // A check cut short may have left a frame half sent, or its answer on the way.
+    if (result.stopped || !result.portFailure.empty())
         m_exchange.settle(FrameExchange::settleQuiet);
     const auto ranges = board::scratchRanges();
     for (std::size_t i = 0; i < ranges.size(); ++i) {
@@ -315,8 +319,8 @@ CheckResult BoardCheck::run(int delayMs)
     const auto started = std::chrono::steady_clock::now();
     std::chrono::milliseconds estimatedSoFar{0};
     for (std::size_t i = 0; i < groups.size(); ++i) {
-        if (m_portFailed || (m_stop && m_stop())) {
-            result.stopped = !m_portFailed;
+        if (!m_portFailure.empty() || (m_stop && m_stop())) {
+            result.stopped = m_portFailure.empty();
             break;
         }
         if (m_progress) {
@@ -339,7 +343,7 @@ CheckResult BoardCheck::run(int delayMs)
         auto group = runGroup(groups[i], delayMs, !writesScratch || scratchRead);
         estimatedSoFar += estimates[i];
         if (!group) {
-            result.stopped = !m_portFailed;
+            result.stopped = m_portFailure.empty();
             break;
         }
         if (m_groupDone)

@@ -79,8 +79,12 @@ public:
         const auto sent = m_sender.send(
                 frame, {QLatin1String(protocol::defaultWaitChar), QString::number(delayMs)},
                 m_quiet);
-        if (sent.outcome.end != serial::BoardConnection::Outcome::End::Sent)
-            return {FrameAnswer::State::Failed, {}, m_sender.failure(sent.outcome)};
+        using End = serial::BoardConnection::Outcome::End;
+        if (sent.outcome.end != End::Sent)
+            return {sent.outcome.end == End::Stalled ? FrameAnswer::State::Stalled
+                                                     : FrameAnswer::State::Failed,
+                    {},
+                    m_sender.failure(sent.outcome)};
         switch (sent.answer) {
         case FrameSender::Answer::Ready:
             return {FrameAnswer::State::Ready, protocol::answerDigits(sent.reply), sent.reply};

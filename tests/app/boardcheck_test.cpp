@@ -142,6 +142,9 @@ TEST(BoardCheck, EndedWhileItsPatternIsInTheScratchBytesItSettlesAndRestoresThem
         std::string failure;
     } rows[] = {
             {{State::Stopped, {}, "stopped"}, 1, ""},
+            {{State::Stalled, {}, "the board stopped taking characters after 9 of 24"},
+             2,
+             "the board stopped taking characters after 9 of 24"},
     };
     for (const auto &row : rows) {
         ReferenceExchange exchange;
