@@ -2,7 +2,9 @@
 // behind its pseudo-terminal; and how the check and its frame sender end a run cut short, on a
 // fake exchange and a fake port.
 #include "app/boardcheck.h"
+#include "app/checkreport.h"
 #include "app/framesender.h"
+#include "app/pacingsearch.h"
 #include "board/checksuite.h"
 #include "board/simulatedboard.h"
 #include "board/timing.h"
@@ -10,6 +12,7 @@
 #include "support/fakeport.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,7 +21,9 @@
 
 #include <algorithm>
 #include <atomic>
+#include <csignal>
 #include <cstdlib>
+#include <sys/resource.h>
 
 namespace {
 
@@ -197,6 +202,27 @@ TEST(FrameSender, ALineThatNeverGoesQuietHoldsNoWaitForEver)
     const auto before = clock.elapsed();
     sender.settle(app::FrameExchange::settleQuiet);
     EXPECT_LT(clock.elapsed() - before, app::FrameExchange::settleQuiet);
+}
+
+// A report that cannot be written whole (here past a file size limit, as on a full disk) is an
+// error, not an empty page.
+TEST(CheckReport, AReportThatCannotBeWrittenWholeIsAnError)
+{
+    QTemporaryDir dir;
+    rlimit unlimited{};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    rlimit small = unlimited;
+    small.rlim_cur = 256;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    QString error;
+    const bool written = app::writeCheckReport(dir.path(), {"/dev/ttyUSB0", "19200,n,8,1"}, nullptr,
+                                               app::PacingResult{}, &error);
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(error, "cannot write all of " + dir.filePath("index.html"));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("index.html")));
 }
 
 // The timing model's answer: the smallest delay from the line's own character time up at which
