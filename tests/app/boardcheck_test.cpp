@@ -23,6 +23,8 @@
 #include <atomic>
 #include <csignal>
 #include <cstdlib>
+#include <deque>
+#include <map>
 #include <sys/resource.h>
 
 namespace {
@@ -112,24 +114,20 @@ TEST_F(CheckBoardTest, StoppedAfterWritingTheScratchBytesItWritesThemBack)
               "12345678Ready:\n");
 }
 
-// The simulated board's firmware, answering each frame at once; the first frame `interrupts`
-// picks goes to the board but is answered with `interruption`, as a stalled line or a stop
-// would end it.
+// The simulated board's firmware, answering each frame at once, unless `instead` gives another
+// answer (the frame still reaches the firmware), as a stalled line, a stop or a board that
+// loses characters would.
 struct ReferenceExchange final : app::FrameExchange
 {
     board::ReferenceBoard board;
-    std::function<bool(const std::string &)> interrupts;
-    app::FrameAnswer interruption;
+    std::function<std::optional<app::FrameAnswer>(const std::string &frame, int delayMs)> instead;
     std::vector<std::string> log; // the frames and the settles, in order
 
-    app::FrameAnswer exchange(const std::string &frame, int) override
+    app::FrameAnswer exchange(const std::string &frame, int delayMs) override
     {
         log.push_back(frame);
         const app::FrameAnswer answer = app::readAnswer(board.answer(frame));
-        if (!interrupts || !interrupts(frame))
-            return answer;
-        interrupts = {};
-        return interruption;
+        return (instead ? instead(frame, delayMs) : std::nullopt).value_or(answer);
     }
     void settle(std::chrono::milliseconds quiet) override
     {
@@ -156,13 +154,12 @@ TEST(BoardCheck, EndedWhileItsPatternIsInTheScratchBytesItSettlesAndRestoresThem
         exchange.board.answer(CheckBoardTest::personsBytes);
         bool stopRequested = false;
         const std::string pattern = "]o]7ffc7fff]00";
-        exchange.interrupts = [&](const std::string &frame) {
+        exchange.instead = [&](const std::string &frame, int) -> std::optional<app::FrameAnswer> {
             if (!frame.starts_with(pattern))
-                return false;
+                return std::nullopt;
             stopRequested = row.interruption.state == State::Stopped;
-            return true;
+            return row.interruption;
         };
-        exchange.interruption = row.interruption;
         app::BoardCheck check(exchange, std::chrono::microseconds(521));
         check.setStopRequested([&] { return stopRequested; });
         const app::CheckResult result = check.run(0);
@@ -176,6 +173,27 @@ TEST(BoardCheck, EndedWhileItsPatternIsInTheScratchBytesItSettlesAndRestoresThem
         EXPECT_EQ(interrupted[1], "settle 3500");
         EXPECT_EQ(app::readAnswer(exchange.board.answer("]a]7ffc7fff")).data, "12345678");
     }
+}
+
+// A delay that kept up once and then lost characters moves the search up, and the next delay
+// must then keep up twice in a row as well.
+TEST(PacingSearch, RecommendsADelayOnlyOnceItKeptUpTwiceInARow)
+{
+    // Whether each trial at a delay keeps up, in turn; any other trial does.
+    std::map<int, std::deque<bool>> keepsUp
+            = {{1, {false}}, {3, {false}}, {4, {false}}, {5, {true, false}}, {6, {true, false}}};
+    ReferenceExchange exchange;
+    exchange.instead
+            = [&](const std::string &frame, int delayMs) -> std::optional<app::FrameAnswer> {
+        auto &trials = keepsUp[delayMs];
+        if (frame != board::pacingSequence().front() || trials.empty())
+            return std::nullopt;
+        const bool kept = trials.front();
+        trials.pop_front();
+        return kept ? std::nullopt : std::optional(app::FrameAnswer{}); // nothing in time
+    };
+    app::PacingSearch search(exchange, std::chrono::microseconds(521));
+    EXPECT_EQ(search.run().smallestMs, 7);
 }
 
 // A device that never stops talking (a GPS on the wrong port) holds no wait for ever, and a
