@@ -54,6 +54,7 @@ std::string answerText(const FrameAnswer &answer)
         return "\"" + printable(answer.text, quoted) + "\"";
     case FrameAnswer::State::Silent:
         return "nothing in time";
+    case FrameAnswer::State::Stalled:
     case FrameAnswer::State::Failed:
     case FrameAnswer::State::Stopped:
         return answer.text;
@@ -178,8 +179,10 @@ FrameAnswer BoardCheck::exchange(const std::string &frame, int delayMs)
     if (m_portFailed)
         return {FrameAnswer::State::Failed, {}, m_portFailure};
     FrameAnswer answer = m_exchange.exchange(frame, delayFor(frame, delayMs));
-    if (answer.state == FrameAnswer::State::Failed) {
-        m_portFailed = true;
+    // A stalled line ends the check as a failed port does, but the port is still open: the
+    // scratch bytes may still get back.
+    if (answer.state == FrameAnswer::State::Failed || answer.state == FrameAnswer::State::Stalled) {
+        m_portFailed = answer.state == FrameAnswer::State::Failed;
         m_portFailure = answer.text;
     }
     if (answer.state == FrameAnswer::State::Ready)
@@ -203,12 +206,20 @@ void BoardCheck::readScratch(CheckResult &result)
 
 void BoardCheck::restoreScratch(CheckResult &result)
 {
+    // Written back even when the check was stopped or the line stalled: only a failed port
+    // prevents it.
+    const bool written = std::any_of(result.scratch.begin(), result.scratch.end(),
+                                     [](const auto &s) { return s.written; });
+    if (!written || m_portFailed)
+        return;
+    // A check cut short may have left a frame half sent, or its answer on the way.
+    if (result.stopped || !result.portFailure.empty())
+        m_exchange.settle(FrameExchange::settleQuiet);
     const auto ranges = board::scratchRanges();
     for (std::size_t i = 0; i < ranges.size(); ++i) {
         ScratchResult &scratch = result.scratch[i];
         if (!scratch.written)
             continue;
-        // Written back even when the check was stopped: only a failed port prevents it.
         if (exchange(ranges[i].writeFrame(*scratch.original), m_delayMs).state
             != FrameAnswer::State::Ready)
             continue;
@@ -241,10 +252,6 @@ std::chrono::milliseconds BoardCheck::estimate(const std::vector<std::string> &f
 std::optional<GroupResult> BoardCheck::runGroup(const board::CheckGroup &group, int delayMs,
                                                 bool scratchSafe)
 {
-    const auto interrupted = [](const FrameAnswer &answer) {
-        return answer.state == FrameAnswer::State::Failed
-               || answer.state == FrameAnswer::State::Stopped;
-    };
     GroupResult result;
     result.name = group.name;
     if (!scratchSafe) {
@@ -255,7 +262,7 @@ std::optional<GroupResult> BoardCheck::runGroup(const board::CheckGroup &group, 
     std::string firstFault;
     for (const std::string &frame : group.frames) {
         CheckedFrame checked{frame, send(frame, delayMs), readAnswer(reference.answer(frame))};
-        if (interrupted(checked.board))
+        if (checked.board.interrupted())
             return std::nullopt;
         result.frames.push_back(checked);
         if (checked.board.state != checked.expected.state)
@@ -267,7 +274,7 @@ std::optional<GroupResult> BoardCheck::runGroup(const board::CheckGroup &group, 
     if (group.capture) {
         const std::string frame(board::captureFrame);
         const FrameAnswer captured = send(frame, delayMs);
-        if (interrupted(captured))
+        if (captured.interrupted())
             return std::nullopt;
         result.expected = pictureOf(readAnswer(reference.answer(frame)));
         result.board = pictureOf(captured);
@@ -312,8 +319,8 @@ CheckResult BoardCheck::run(int delayMs)
     const auto started = std::chrono::steady_clock::now();
     std::chrono::milliseconds estimatedSoFar{0};
     for (std::size_t i = 0; i < groups.size(); ++i) {
-        if (m_portFailed || (m_stop && m_stop())) {
-            result.stopped = !m_portFailed;
+        if (!m_portFailure.empty() || (m_stop && m_stop())) {
+            result.stopped = m_portFailure.empty();
             break;
         }
         if (m_progress) {
@@ -336,7 +343,7 @@ CheckResult BoardCheck::run(int delayMs)
         auto group = runGroup(groups[i], delayMs, !writesScratch || scratchRead);
         estimatedSoFar += estimates[i];
         if (!group) {
-            result.stopped = !m_portFailed;
+            result.stopped = m_portFailure.empty();
             break;
         }
         if (m_groupDone)

@@ -26,6 +26,7 @@ struct FrameAnswer
         Ready,   // carried out: "Ready:", after the data of a read
         Refused, // one error line
         Silent,  // no answer in time
+        Stalled, // the line took no character for a while; the port is still open
         Failed,  // the port failed or the device is gone
         Stopped, // the person stopped the run
     };
@@ -33,6 +34,11 @@ struct FrameAnswer
     std::string data; // a read's hex pairs
     std::string text; // the whole answer as it came, or why there is none
 
+    // No answer of the board's at all: the run ends.
+    bool interrupted() const
+    {
+        return state == State::Stalled || state == State::Failed || state == State::Stopped;
+    }
     bool operator==(const FrameAnswer &) const = default;
 };
 
@@ -106,7 +112,7 @@ struct CheckResult
     std::vector<ScratchResult> scratch;
     int delayMs = protocol::defaultDelayMs;
     bool stopped = false;    // by the person, before every group had run
-    std::string portFailure; // the port failed or the device was lost: why
+    std::string portFailure; // the port failed, the line stalled or the device was lost: why
 
     int status() const;
 };
@@ -119,7 +125,7 @@ std::string unrestoredText(const CheckResult &result);
 
 // Runs the suite through `exchange`: the EEPROM scratch ranges read first, the groups one by
 // one, each compared with the simulated board, and the scratch bytes written back at the end,
-// also after a stop or a failed port. `progress` hears before each group its index and the
+// also after a stop or a stalled line. `progress` hears before each group its index and the
 // time the rest will take, as far as it can be told.
 class BoardCheck
 {
@@ -162,8 +168,8 @@ private:
     std::function<void(const GroupResult &)> m_groupDone;
     std::function<bool()> m_stop;
     int m_delayMs = protocol::defaultDelayMs;
-    bool m_portFailed = false;
-    std::string m_portFailure;
+    bool m_portFailed = false; // nothing more goes out
+    std::string m_portFailure; // the check ends: why
 };
 
 } // namespace app

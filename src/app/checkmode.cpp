@@ -20,11 +20,11 @@ namespace app {
 
 namespace {
 
-volatile std::sig_atomic_t stopSignalled = 0;
+volatile std::sig_atomic_t stopsSignalled = 0;
 
 void onStopSignal(int)
 {
-    stopSignalled = 1;
+    stopsSignalled = stopsSignalled + 1;
 }
 
 // Ctrl+C (and a polite kill) asks the check to stop; it restores the EEPROM bytes first.
@@ -33,10 +33,12 @@ class StopSignals
 public:
     StopSignals()
     {
-        stopSignalled = 0;
+        stopsSignalled = 0;
         struct sigaction action = {};
         action.sa_handler = onStopSignal;
         sigemptyset(&action.sa_mask);
+        sigaddset(&action.sa_mask, SIGINT);
+        sigaddset(&action.sa_mask, SIGTERM);
         sigaction(SIGINT, &action, &m_oldInt);
         sigaction(SIGTERM, &action, &m_oldTerm);
     }
@@ -48,7 +50,8 @@ public:
     StopSignals(const StopSignals &) = delete;
     StopSignals &operator=(const StopSignals &) = delete;
 
-    static bool requested() { return stopSignalled != 0; }
+    static bool requested() { return count() != 0; }
+    static int count() { return stopsSignalled; }
 
 private:
     struct sigaction m_oldInt = {};
@@ -62,17 +65,26 @@ public:
     ConnectionExchange(serial::BoardConnection &connection, std::chrono::milliseconds quiet)
         : m_sender(connection)
         , m_quiet(quiet)
-    {}
+    {
+        // A stop gives up the wait it comes in, not the ones after it: the scratch bytes are
+        // still written back, unless the person stops again.
+        m_sender.setGiveUp([this] { return StopSignals::count() != m_stopsBefore; });
+    }
 
     std::string open() { return m_sender.open(); }
 
     FrameAnswer exchange(const std::string &frame, int delayMs) override
     {
+        m_stopsBefore = StopSignals::count();
         const auto sent = m_sender.send(
                 frame, {QLatin1String(protocol::defaultWaitChar), QString::number(delayMs)},
                 m_quiet);
-        if (sent.outcome.end != serial::BoardConnection::Outcome::End::Sent)
-            return {FrameAnswer::State::Failed, {}, m_sender.failure(sent.outcome)};
+        using End = serial::BoardConnection::Outcome::End;
+        if (sent.outcome.end != End::Sent)
+            return {sent.outcome.end == End::Stalled ? FrameAnswer::State::Stalled
+                                                     : FrameAnswer::State::Failed,
+                    {},
+                    m_sender.failure(sent.outcome)};
         switch (sent.answer) {
         case FrameSender::Answer::Ready:
             return {FrameAnswer::State::Ready, protocol::answerDigits(sent.reply), sent.reply};
@@ -81,17 +93,24 @@ public:
         case FrameSender::Answer::Quiet:
         case FrameSender::Answer::Endless:
             return {FrameAnswer::State::Silent, {}, {}};
+        case FrameSender::Answer::Stopped:
+            return {FrameAnswer::State::Stopped, {}, "stopped"};
         case FrameSender::Answer::Lost:
             break;
         }
         return {FrameAnswer::State::Failed, {}, "the port was lost: " + m_sender.lostReason()};
     }
 
-    void settle(std::chrono::milliseconds quiet) override { m_sender.settle(quiet); }
+    void settle(std::chrono::milliseconds quiet) override
+    {
+        m_stopsBefore = StopSignals::count();
+        m_sender.settle(quiet);
+    }
 
 private:
     FrameSender m_sender;
     std::chrono::milliseconds m_quiet;
+    int m_stopsBefore = 0;
 };
 
 // One line on a terminal, rewritten in place; nothing when the errors go to a file.

@@ -4,9 +4,10 @@
 #include "app/pacingsearch.h"
 #include "memory/display/displayimages.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QImage>
+#include <QSaveFile>
 
 namespace app {
 
@@ -73,6 +74,22 @@ QString hexBytes(const std::vector<std::uint8_t> &bytes)
     return text.trimmed();
 }
 
+// Whole or not at all, never an empty or cut file on a full disk. The flush is asked for on its
+// own: commit() does not see a failure of the flush it does itself.
+bool writeWhole(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    if (file.write(bytes) == bytes.size() && file.flush() && file.commit())
+        return true;
+    // Qt keeps no reason for a write the disk cut short.
+    *error = QStringLiteral("cannot write all of %1").arg(path);
+    return false;
+}
+
 } // namespace
 
 bool writeCheckReport(const QString &folder, const ReportHeader &header, const CheckResult *check,
@@ -84,9 +101,11 @@ bool writeCheckReport(const QString &folder, const ReportHeader &header, const C
         return false;
     }
     const auto savePicture = [&](const QImage &image, const QString &name) {
-        if (image.save(dir.filePath(name), "PNG"))
-            return true;
-        *error = QStringLiteral("cannot write %1").arg(dir.filePath(name));
+        QByteArray png;
+        QBuffer buffer(&png);
+        if (buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG"))
+            return writeWhole(dir.filePath(name), png, error);
+        *error = QStringLiteral("cannot make the picture %1").arg(dir.filePath(name));
         return false;
     };
 
@@ -183,12 +202,7 @@ bool writeCheckReport(const QString &folder, const ReportHeader &header, const C
     }
     page += QStringLiteral("</body></html>\n");
 
-    QFile file(dir.filePath(QStringLiteral("index.html")));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(page.toUtf8()) < 0) {
-        *error = QStringLiteral("cannot write %1").arg(file.fileName());
-        return false;
-    }
-    return true;
+    return writeWhole(dir.filePath(QStringLiteral("index.html")), page.toUtf8(), error);
 }
 
 } // namespace app

@@ -82,11 +82,21 @@ std::string FrameSender::failure(const serial::BoardConnection::Outcome &outcome
     return "the port refused a write: " + outcome.reason.toStdString();
 }
 
+std::chrono::milliseconds FrameSender::longestWait(std::chrono::milliseconds quiet) const
+{
+    return quiet
+           + std::chrono::milliseconds(static_cast<long long>(
+                   1000.0 * longestAnswer / m_connection.charactersPerSecond()));
+}
+
 void FrameSender::settle(std::chrono::milliseconds quiet)
 {
     serial::Clock &clock = m_connection.clock();
-    auto quietSince = clock.now();
-    while (m_lostReason.empty() && clock.now() - quietSince < quiet) {
+    const auto started = clock.now();
+    const auto longest = longestWait(quiet);
+    auto quietSince = started;
+    while (m_lostReason.empty() && !givenUp() && clock.now() - quietSince < quiet
+           && clock.now() - started < longest) {
         const std::size_t before = m_received.size();
         m_connection.poll();
         if (m_received.size() != before)
@@ -99,11 +109,7 @@ void FrameSender::settle(std::chrono::milliseconds quiet)
 FrameSender::Answer FrameSender::awaitAnswer(std::chrono::milliseconds quiet, std::string *reply)
 {
     serial::Clock &clock = m_connection.clock();
-    // However much the board says, a frame's answer has an end: the longest answer at the
-    // line's rate, and the quiet allowed after it.
-    const auto longest = quiet
-                         + std::chrono::milliseconds(static_cast<long long>(
-                                 1000.0 * longestAnswer / m_connection.charactersPerSecond()));
+    const auto longest = longestWait(quiet);
     const auto started = clock.now();
     auto quietSince = started;
     for (;;) {
@@ -125,6 +131,8 @@ FrameSender::Answer FrameSender::awaitAnswer(std::chrono::milliseconds quiet, st
             return Answer::Quiet;
         if (clock.now() - started >= longest)
             return Answer::Endless;
+        if (givenUp())
+            return Answer::Stopped;
         clock.sleepUntil(clock.now() + pollInterval);
     }
 }

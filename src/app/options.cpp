@@ -11,6 +11,11 @@ namespace app {
 
 namespace {
 
+// The modes that take an option, as its help and its usage error name them.
+const QString everyMode = QStringLiteral("--send, --check-board or --find-pacing");
+const QString sendOrCheck = QStringLiteral("--send or --check-board");
+const QString sendOnly = QStringLiteral("--send");
+
 Options stop(int exitCode, const QString &output)
 {
     Options options;
@@ -73,27 +78,27 @@ Options parseOptions(const QStringList &arguments)
             QStringLiteral("DIR"));
     const QCommandLineOption settings(
             QStringLiteral("settings"),
-            QStringLiteral("With --send, --check-board or --find-pacing: the port's settings "
-                           "(default %1).")
-                    .arg(QLatin1String(protocol::defaultSettings)),
+            QStringLiteral("With %1: the port's settings (default %2).")
+                    .arg(everyMode, QLatin1String(protocol::defaultSettings)),
             QStringLiteral("SETTINGS"));
     const QCommandLineOption delay(
             QStringLiteral("delay"),
-            QStringLiteral("With --send or --check-board: milliseconds to pause before each "
-                           "wait character (default %1).")
+            QStringLiteral("With %1: milliseconds to pause before each wait character "
+                           "(default %2).")
+                    .arg(sendOrCheck)
                     .arg(protocol::defaultDelayMs),
             QStringLiteral("MS"));
     const QCommandLineOption waitChar(
             QStringLiteral("wait-char"),
-            QStringLiteral("With --send: the character to pause before (default %1; empty: no "
+            QStringLiteral("With %1: the character to pause before (default %2; empty: no "
                            "pauses).")
-                    .arg(QLatin1String(protocol::defaultWaitChar)),
+                    .arg(sendOnly, QLatin1String(protocol::defaultWaitChar)),
             QStringLiteral("CHAR"));
     const QCommandLineOption timeout(
             QStringLiteral("timeout"),
-            QStringLiteral("With --send, --check-board or --find-pacing: give a frame up when "
-                           "the board has been quiet this many milliseconds without answering "
-                           "it (default %1).")
+            QStringLiteral("With %1: give a frame up when the board has been quiet this many "
+                           "milliseconds without answering it (default %2).")
+                    .arg(everyMode)
                     .arg(protocol::defaultTimeoutMs),
             QStringLiteral("MS"));
     parser.addOptions({help, version, port, simulate, boardTiming, send, checkBoard, findPacing,
@@ -125,6 +130,19 @@ Options parseOptions(const QStringList &arguments)
         options.ports[number] = match.captured(2);
     }
 
+    // An empty name would read as the option not given: the window would start, no report
+    // would be written.
+    const struct
+    {
+        const QCommandLineOption &option;
+        const char *takes;
+    } named[] = {{send, "a file to read, or \"-\" for standard input"},
+                 {report, "a folder to write the report to"}};
+    for (const auto &name : named) {
+        if (parser.isSet(name.option) && parser.value(name.option).isEmpty())
+            return stop(2, QStringLiteral("--%1 takes %2, not an empty name\n")
+                                   .arg(name.option.names()[0], QLatin1String(name.takes)));
+    }
     options.checkBoard = parser.isSet(checkBoard);
     options.findPacing = parser.isSet(findPacing);
     const bool checking = options.checkBoard || options.findPacing;
@@ -134,11 +152,19 @@ Options parseOptions(const QStringList &arguments)
     const QString mode = parser.isSet(send)   ? QStringLiteral("--send")
                          : options.checkBoard ? QStringLiteral("--check-board")
                                               : QStringLiteral("--find-pacing");
-    const QList<QCommandLineOption> scriptOnly = {settings, delay, waitChar, timeout};
+    const struct
+    {
+        const QCommandLineOption &option;
+        const QString &modes;
+    } modeOnly[] = {{settings, everyMode},
+                    {delay, sendOrCheck},
+                    {waitChar, sendOnly},
+                    {timeout, everyMode}};
     if (!parser.isSet(send) && !checking) {
-        for (const auto &option : scriptOnly) {
-            if (parser.isSet(option))
-                return stop(2, QStringLiteral("--%1 goes with --send\n").arg(option.names()[0]));
+        for (const auto &only : modeOnly) {
+            if (parser.isSet(only.option))
+                return stop(2, QStringLiteral("--%1 goes with %2\n")
+                                       .arg(only.option.names()[0], only.modes));
         }
         return options;
     }

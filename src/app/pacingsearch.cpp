@@ -44,13 +44,13 @@ bool PacingSearch::trial(int delayMs, PacingResult &result)
             return false;
         }
         const FrameAnswer answer = m_exchange.exchange(frame, delayMs);
-        if (answer.state == FrameAnswer::State::Ready)
-            m_exchange.settle(quietAfterAnswer(m_characterTime));
-        const FrameAnswer expected = readAnswer(reference.answer(frame));
-        if (answer.state == FrameAnswer::State::Failed) {
+        if (answer.interrupted()) {
             result.failure = answer.text;
             return false;
         }
+        if (answer.state == FrameAnswer::State::Ready)
+            m_exchange.settle(quietAfterAnswer(m_characterTime));
+        const FrameAnswer expected = readAnswer(reference.answer(frame));
         if (answer.state != FrameAnswer::State::Ready) {
             trial.keptUp = false;
             trial.why = printable(frame, 12) + " was answered with "
@@ -103,9 +103,17 @@ PacingResult PacingSearch::run()
         const int middle = (low + high) / 2;
         (keptUp(middle) ? high : low) = middle;
     }
-    // Once more at the delay found: a board that kept up by luck moves it up.
-    while (result.failure.empty() && high < defaultDelayMs && !keptUp(high))
-        ++high;
+    // The delay found must keep up twice in a row: one that kept up by luck moves it up, and
+    // the next must then keep up twice in its turn. The default, the most ever recommended,
+    // keeps up once.
+    for (int passes = 1; result.failure.empty() && high < defaultDelayMs && passes < 2;) {
+        if (keptUp(high)) {
+            ++passes;
+        } else {
+            ++high;
+            passes = 0;
+        }
+    }
     if (!result.failure.empty())
         return result;
     result.smallestMs = high;

@@ -176,6 +176,8 @@ int ScriptRunner::run(const FrameSupply &next, const Pacing &pacing)
                                      "without a \"Ready:\"");
         case FrameSender::Answer::Lost:
             return stop(2, "the port was lost: " + m_sender.lostReason());
+        case FrameSender::Answer::Stopped: // as a stopped transmission; `--send` sets no give-up
+            return stop(2, where(frame) + ": it was stopped");
         }
     }
 }

@@ -1,12 +1,18 @@
 // `sketra --check-board` and `--find-pacing` as a shell runs them, against the simulated board
-// behind its pseudo-terminal.
+// behind its pseudo-terminal; and how the check and its frame sender end a run cut short, on a
+// fake exchange and a fake port.
 #include "app/boardcheck.h"
+#include "app/checkreport.h"
+#include "app/framesender.h"
+#include "app/pacingsearch.h"
 #include "board/checksuite.h"
 #include "board/simulatedboard.h"
 #include "board/timing.h"
 #include "sketraprocess.h"
+#include "support/fakeport.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,7 +21,11 @@
 
 #include <algorithm>
 #include <atomic>
+#include <csignal>
 #include <cstdlib>
+#include <deque>
+#include <map>
+#include <sys/resource.h>
 
 namespace {
 
@@ -102,6 +112,135 @@ TEST_F(CheckBoardTest, StoppedAfterWritingTheScratchBytesItWritesThemBack)
     EXPECT_FALSE(run.err.contains("could not restore")) << run.err.toStdString();
     EXPECT_EQ(runSketra({"--send", "-", "--port", portOf(*simulated)}, readThem).out,
               "12345678Ready:\n");
+}
+
+// The simulated board's firmware, answering each frame at once, unless `instead` gives another
+// answer (the frame still reaches the firmware), as a stalled line, a stop or a board that
+// loses characters would.
+struct ReferenceExchange final : app::FrameExchange
+{
+    board::ReferenceBoard board;
+    std::function<std::optional<app::FrameAnswer>(const std::string &frame, int delayMs)> instead;
+    std::vector<std::string> log; // the frames and the settles, in order
+
+    app::FrameAnswer exchange(const std::string &frame, int delayMs) override
+    {
+        log.push_back(frame);
+        const app::FrameAnswer answer = app::readAnswer(board.answer(frame));
+        return (instead ? instead(frame, delayMs) : std::nullopt).value_or(answer);
+    }
+    void settle(std::chrono::milliseconds quiet) override
+    {
+        log.push_back("settle " + std::to_string(quiet.count()));
+    }
+};
+
+TEST(BoardCheck, EndedWhileItsPatternIsInTheScratchBytesItSettlesAndRestoresThem)
+{
+    using State = app::FrameAnswer::State;
+    const struct
+    {
+        app::FrameAnswer interruption;
+        int status;
+        std::string failure;
+    } rows[] = {
+            {{State::Stopped, {}, "stopped"}, 1, ""},
+            {{State::Stalled, {}, "the board stopped taking characters after 9 of 24"},
+             2,
+             "the board stopped taking characters after 9 of 24"},
+    };
+    for (const auto &row : rows) {
+        ReferenceExchange exchange;
+        exchange.board.answer(CheckBoardTest::personsBytes);
+        bool stopRequested = false;
+        const std::string pattern = "]o]7ffc7fff]00";
+        exchange.instead = [&](const std::string &frame, int) -> std::optional<app::FrameAnswer> {
+            if (!frame.starts_with(pattern))
+                return std::nullopt;
+            stopRequested = row.interruption.state == State::Stopped;
+            return row.interruption;
+        };
+        app::BoardCheck check(exchange, std::chrono::microseconds(521));
+        check.setStopRequested([&] { return stopRequested; });
+        const app::CheckResult result = check.run(0);
+        EXPECT_EQ(result.status(), row.status) << row.failure;
+        EXPECT_EQ(result.portFailure, row.failure);
+        EXPECT_EQ(app::unrestoredText(result), "") << row.failure;
+        const auto interrupted
+                = std::find_if(exchange.log.begin(), exchange.log.end(),
+                               [&](const auto &e) { return e.starts_with(pattern); });
+        ASSERT_LT(interrupted + 1, exchange.log.end());
+        EXPECT_EQ(interrupted[1], "settle 3500");
+        EXPECT_EQ(app::readAnswer(exchange.board.answer("]a]7ffc7fff")).data, "12345678");
+    }
+}
+
+// A delay that kept up once and then lost characters moves the search up, and the next delay
+// must then keep up twice in a row as well.
+TEST(PacingSearch, RecommendsADelayOnlyOnceItKeptUpTwiceInARow)
+{
+    // Whether each trial at a delay keeps up, in turn; any other trial does.
+    std::map<int, std::deque<bool>> keepsUp
+            = {{1, {false}}, {3, {false}}, {4, {false}}, {5, {true, false}}, {6, {true, false}}};
+    ReferenceExchange exchange;
+    exchange.instead
+            = [&](const std::string &frame, int delayMs) -> std::optional<app::FrameAnswer> {
+        auto &trials = keepsUp[delayMs];
+        if (frame != board::pacingSequence().front() || trials.empty())
+            return std::nullopt;
+        const bool kept = trials.front();
+        trials.pop_front();
+        return kept ? std::nullopt : std::optional(app::FrameAnswer{}); // nothing in time
+    };
+    app::PacingSearch search(exchange, std::chrono::microseconds(521));
+    EXPECT_EQ(search.run().smallestMs, 7);
+}
+
+// A device that never stops talking (a GPS on the wrong port) holds no wait for ever, and a
+// stop gives up the one it comes in.
+TEST(FrameSender, ALineThatNeverGoesQuietHoldsNoWaitForEver)
+{
+    using namespace std::chrono_literals;
+    testing_support::FakeClock clock;
+    testing_support::FakePort port{clock};
+    port.onRead = [&] {
+        port.incoming += "$GPGGA,123519,4807.038,N,01131.000,E\r\n";
+    };
+    serial::BoardConnection connection{port, clock};
+    app::FrameSender sender(connection);
+    ASSERT_EQ(sender.open(), "");
+    sender.settle(app::FrameExchange::settleQuiet);
+
+    bool stopRequested = false;
+    sender.setGiveUp([&] { return stopRequested; });
+    port.onWrite = [&] {
+        stopRequested = true;
+    };
+    EXPECT_EQ(sender.send("]k", {"]", "0"}, 5000ms).answer, app::FrameSender::Answer::Stopped);
+    const auto before = clock.elapsed();
+    sender.settle(app::FrameExchange::settleQuiet);
+    EXPECT_LT(clock.elapsed() - before, app::FrameExchange::settleQuiet);
+}
+
+// A report that cannot be written whole (here past a file size limit, as on a full disk) is an
+// error, not an empty page.
+TEST(CheckReport, AReportThatCannotBeWrittenWholeIsAnError)
+{
+    QTemporaryDir dir;
+    rlimit unlimited{};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    rlimit small = unlimited;
+    small.rlim_cur = 256;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    QString error;
+    const bool written = app::writeCheckReport(dir.path(), {"/dev/ttyUSB0", "19200,n,8,1"}, nullptr,
+                                               app::PacingResult{}, &error);
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(error, "cannot write all of " + dir.filePath("index.html"));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("index.html")));
 }
 
 // The timing model's answer: the smallest delay from the line's own character time up at which

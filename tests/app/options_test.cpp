@@ -92,8 +92,13 @@ TEST(Options, SendAndCheckMistakesAreUsageErrors)
         const char *says;
     } rows[] = {
             {{"--send"}, "Missing value after '--send'"},
-            {{"--delay", "5"}, "--delay goes with --send"},
-            {{"--timeout", "5"}, "--timeout goes with --send"},
+            {{"--send", ""}, "--send takes a file to read, or \"-\" for standard input"},
+            {{"--check-board", "--report", ""}, "--report takes a folder"},
+            {{"--settings", "9600,n,8,1"},
+             "--settings goes with --send, --check-board or --find-pacing"},
+            {{"--delay", "5"}, "--delay goes with --send or --check-board\n"},
+            {{"--wait-char", "]"}, "--wait-char goes with --send\n"},
+            {{"--timeout", "5"}, "--timeout goes with --send, --check-board or --find-pacing"},
             {{"--send", "f", "--simulate"}, "--send does not take --simulate"},
             {{"--send", "f", "--port", "1=/a", "--port", "2=/b"}, "give --port once"},
             {{"--send", "f", "--settings", "fast"}, "not \"fast\""},
