@@ -129,7 +129,7 @@ std::string totalLine(const CheckResult &result)
                        + " within one pixel), " + std::to_string(different) + " differing, "
                        + std::to_string(notCompared) + " not compared";
     if (!result.portFailure.empty())
-        line += "; the port failed before the end";
+        line += "; ended early: " + result.portFailure;
     else if (result.stopped)
         line += "; stopped before the end";
     return line;
