@@ -40,8 +40,11 @@ std::vector<Entry> read(const char *path)
         const std::string where = std::string(path) + ":" + std::to_string(number) + ": ";
         std::smatch match;
         if (std::regex_match(line, match, heading)) {
-            entries.push_back(
-                    {match[1], std::stoi(match[2]), std::stoi(match[3]), std::stoi(match[4]), {}});
+            const int month = std::stoi(match[3]);
+            const int day = std::stoi(match[4]);
+            if (month < 1 || month > 12 || day < 1 || day > 31)
+                fail(where + "no such date");
+            entries.push_back({match[1], std::stoi(match[2]), month, day, {}});
         } else if (entries.empty() || line.empty()) {
             continue; // the preface
         } else if (line.size() > widest) {
