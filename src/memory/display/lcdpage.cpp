@@ -18,8 +18,7 @@ namespace memory {
 
 namespace {
 
-// A corner as the page's boxes write it: three digits for X, two for Y, as the defaults are,
-// so that the page's text comparison of the corners agrees with their numbers.
+// A corner as the page's boxes show it: three digits for X, two for Y, as the defaults are.
 QString cornerText(std::uint32_t value, int width)
 {
     return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0'));

@@ -106,12 +106,10 @@ void EepromWritePage::write()
         m_messages.show(QString::fromUtf8(protocol::nothingToWrite));
         return;
     }
-    if (const QString overflow = doesNotFit(*memory, m_endAddress); !overflow.isEmpty()) {
-        m_messages.show(overflow);
-        return;
-    }
     bool sent = false;
     ui::transmit(m_link, m_messages, [&] {
+        if (const QString overflow = doesNotFit(*memory, m_endAddress); !overflow.isEmpty())
+            return protocol::Encoded::refused(overflow.toStdString());
         protocol::Encoded encoded = protocol::eepromWriteFrame(
                 *memory, ui::BoxEntry(m_start), m_endAddress, byteList.toStdString());
         sent = encoded.ok();
