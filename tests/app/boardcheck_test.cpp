@@ -10,6 +10,7 @@
 #include "board/timing.h"
 #include "sketraprocess.h"
 #include "support/fakeport.h"
+#include "support/filesizelimit.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,11 +22,9 @@
 
 #include <algorithm>
 #include <atomic>
-#include <csignal>
 #include <cstdlib>
 #include <deque>
 #include <map>
-#include <sys/resource.h>
 
 namespace {
 
@@ -227,17 +226,13 @@ TEST(FrameSender, ALineThatNeverGoesQuietHoldsNoWaitForEver)
 TEST(CheckReport, AReportThatCannotBeWrittenWholeIsAnError)
 {
     QTemporaryDir dir;
-    rlimit unlimited{};
-    getrlimit(RLIMIT_FSIZE, &unlimited);
-    rlimit small = unlimited;
-    small.rlim_cur = 256;
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
     QString error;
-    const bool written = app::writeCheckReport(dir.path(), {"/dev/ttyUSB0", "19200,n,8,1"}, nullptr,
-                                               app::PacingResult{}, &error);
-    setrlimit(RLIMIT_FSIZE, &unlimited);
-    std::signal(SIGXFSZ, oldHandler);
+    bool written = false;
+    {
+        const testing_support::FileSizeLimit small(256);
+        written = app::writeCheckReport(dir.path(), {"/dev/ttyUSB0", "19200,n,8,1"}, nullptr,
+                                        app::PacingResult{}, &error);
+    }
     EXPECT_FALSE(written);
     EXPECT_EQ(error, "cannot write all of " + dir.filePath("index.html"));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("index.html")));

@@ -1,4 +1,5 @@
 // The receive window's tools: the log, the hex view and the context menu that holds them.
+#include "support/filesizelimit.h"
 #include "support/recordingmessages.h"
 #include "ui/hexwindow.h"
 #include "ui/receivelog.h"
@@ -13,7 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -58,18 +58,15 @@ TEST(ReceiveLog, AFailedWriteStopsTheLogWithOneMessage)
     QStringList switches;
     QObject::connect(&log, &ui::ReceiveLog::switched,
                      [&](const QString &file) { switches.append(file); });
-    rlimit before{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
-    rlimit full = before;
-    full.rlim_cur = 8;
-    const auto signalBefore = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &full), 0);
-    const bool started = log.start(path);
-    log.takeBytes("Ready:\r\n");
-    log.takeBytes("Ready:\r\n");
-    log.takeBytes("Ready:\r\n");
-    ::setrlimit(RLIMIT_FSIZE, &before);
-    std::signal(SIGXFSZ, signalBefore);
+    bool started = false;
+    {
+        const testing_support::FileSizeLimit full(8);
+        ASSERT_TRUE(full.isSet());
+        started = log.start(path);
+        log.takeBytes("Ready:\r\n");
+        log.takeBytes("Ready:\r\n");
+        log.takeBytes("Ready:\r\n");
+    }
 
     EXPECT_TRUE(started);
     EXPECT_FALSE(log.isOn());
