@@ -90,7 +90,9 @@ bool LcdView::saveImage(const QString &path) const
     if (target.exists() && !target.isFile())
         return false;
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && image(zoom()).save(&file, "PNG") && file.commit();
+    // The flush is asked for on its own: commit() misses a failure of its own flush.
+    return file.open(QIODevice::WriteOnly) && image(zoom()).save(&file, "PNG") && file.flush()
+           && file.commit();
 }
 
 void LcdView::saveImageAs()

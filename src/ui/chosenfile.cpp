@@ -123,8 +123,11 @@ QString writeChosenFile(const QString &path, const QByteArray &bytes)
     // put it in the place of a pipe or a device.
     if (const mode_t kind = kindAt(QFile::encodeName(path)); kind != 0 && !S_ISREG(kind))
         return filetext::notAFileToWrite.arg(path, kindOf(kind));
+    // Flushed on its own: commit() does not see a failure of the flush it does itself, and
+    // would put a cut file in the old one's place.
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush()
+        && file.commit())
         return {};
     return filetext::fileNotWritten.arg(QFileInfo(path).fileName(), file.errorString());
 }

@@ -1,4 +1,5 @@
 // Files a person chose to write to: only a regular file, or a new one, is written.
+#include "support/filesizelimit.h"
 #include "ui/chosenfile.h"
 
 #include <QFile>
@@ -54,6 +55,21 @@ TEST(ChosenFile, OnlyARegularFileIsWrittenAndNothingWaits)
         EXPECT_EQ(contents(row.path), written ? "afresh\n" : "");
         EXPECT_EQ(QFileInfo(row.path).isFile(), written);
     }
+}
+
+// A save that the disk cannot hold whole leaves the file as it was, and says so.
+TEST(ChosenFile, ASaveThatDoesNotFitLeavesTheOldFileAsItWas)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("saved.bin");
+    ASSERT_TRUE(ui::writeChosenFile(path, "old").isEmpty());
+    QString refusal;
+    {
+        const testing_support::FileSizeLimit full(64);
+        refusal = ui::writeChosenFile(path, QByteArray(1000, 'x'));
+    }
+    EXPECT_FALSE(refusal.isEmpty());
+    EXPECT_EQ(contents(path), "old");
 }
 
 } // namespace
